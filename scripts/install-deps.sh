@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the demo need (idempotent).
+set -euo pipefail
+pkgs=(g++ cmake ninja-build ccache pkg-config
+      qt6-base-dev qt6-multimedia-dev
+      gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+      libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
+      xvfb xauth x11-utils fonts-liberation fonts-dejavu-core
+      pulseaudio pulseaudio-utils poppler-utils unrtf xdg-utils)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends -o Dpkg::Options::=--force-unsafe-io "${missing[@]}"
