@@ -1,0 +1,33 @@
+// Subcommands of textaria-cli register themselves here; each lives in its own cmd_*.cpp.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace textaria::cli {
+
+using CommandArgs = std::vector<std::string>;
+
+struct Command {
+    const char* name;     // e.g. "eval"
+    const char* summary;  // one line for the overview of --help
+    const char* help;     // full text for "textaria-cli NAME --help"
+    int (*run)(const CommandArgs& args);  // args after the subcommand name; returns the exit status
+};
+
+// Exit statuses shared by every subcommand.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUnreadable = 1;
+inline constexpr int kExitUsage = 2;
+
+// Adds a command to the table; used through a static CommandRegistration in each cmd_*.cpp.
+void registerCommand(const Command& command);
+
+struct CommandRegistration {
+    explicit CommandRegistration(const Command& command) { registerCommand(command); }
+};
+
+// Prints "textaria-cli NAME: MESSAGE" on stderr and returns the status, for one-line error exits.
+int fail(const char* command, const std::string& message, int status);
+
+}  // namespace textaria::cli

@@ -1,0 +1,6 @@
+// The program's own words shown to the user by this subsystem, kept together for review.
+#pragma once
+
+namespace textaria::script::texts {
+
+}  // namespace textaria::script::texts
