@@ -3,6 +3,19 @@
 
 namespace textaria::player::texts {
 
+// Paging.
+inline constexpr const char* kEvaluateFirst = "Bitte zuerst <<Bewerten>> ausführen!";
+inline constexpr const char* kChildJumpTitle = "Sprung zur Seitennummer N";
+inline constexpr const char* kFontChangeOnlyInTextPages =
+    "Änderungen der Schriftgröße NUR in Textseiten \rmöglich, aber NICHT in Auswahlmenüs ..........";
+inline constexpr const char* kFontChangeTitle = "Schriftgrößen-Änderung";
+inline constexpr const char* kFontChangePrompt =
+    " Veränderung der Größe der Schrift in allen   \r Seitentexten um den eingegebenen Wert,       "
+    "\r welcher zwischen -6 und +6 liegen muss.      \r Die Eingabe von 0 bewirkt keine Änderung.    "
+    "\r    \r Um z.B. die Schriftänderung +2 rückgängig    \r zu machen, muss -2 eingegeben werden.        "
+    "\r    \r Hinweis: Die Schriftänderungen erfolgen nur  \r in Textseiten, aber NICHT in Auswahlmenüs.   "
+    "\r  ";
+
 // Evaluation ("Bewerten", "Lücken").
 inline constexpr const char* kStatusOf = " von ";
 inline constexpr const char* kStatusValuesCorrect = " Werten richtig  =  ";
