@@ -1,0 +1,27 @@
+// Loading a lesson document (or any text the program shows) from a file.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/styled_text.h"
+
+namespace textaria::platform {
+
+struct DocumentLoad {
+    bool ok = false;
+    StyledText text;
+    std::string error;  // when !ok: one line naming the file and the reason
+};
+
+// RTF when the file starts with "{\rtf", otherwise a plain text file (UTF-8 or code page 1252),
+// one paragraph per line (CR LF, LF or lone CR end a line).
+DocumentLoad loadDocumentFile(const std::string& path);
+
+// The same for bytes already in memory.
+StyledText documentFromBytes(std::string_view bytes);
+
+// Plain text bytes as paragraphs in the default format.
+StyledText styledFromPlainText(std::string_view utf8);
+
+}  // namespace textaria::platform
