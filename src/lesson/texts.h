@@ -3,4 +3,53 @@
 
 namespace textaria::lesson::texts {
 
+// Start-up: work folder and data root.
+inline constexpr const char* kInternalError1 = "Abbruch: Interner Fehler (1)";
+inline constexpr const char* kExternalError1 = "Abbruch: Externer Fehler (1)";
+inline constexpr const char* kFolderError1 = " Abbruch:  Verzeichnis-Fehler 1";
+inline constexpr const char* kFolderError2 = " Abbruch:  Verzeichnis-Fehler 2";
+inline constexpr const char* kFolderError3 = " Abbruch:  Verzeichnis-Fehler 3";
+inline constexpr const char* kFolderError4 = " Abbruch:  Verzeichnis-Fehler 4";
+inline constexpr const char* kFolderError5 = " Abbruch:  Verzeichnis-Fehler 5";
+inline constexpr const char* kFolderNotCreatedBegin = "Abbruch: Ordner \r";
+inline constexpr const char* kFolderNotCreatedEnd = "\rNICHT angelegt !";
+inline constexpr const char* kDataDriveTitle = " Datenordner TAVDATA ";
+inline constexpr const char* kDataDrivePrompt =
+    " Den Datenträger X des Datenordners    \r X:\\TAVDATA auswählen. X = C, D, ...   \r ";
+inline constexpr const char* kDataDriveDefault = "C";
+
+// Start-up: screen correction.
+inline constexpr const char* kRescaleOnlyAfterSelection =
+    "Bildschirmanpassung NUR nach <Auswahl> möglich !";
+inline constexpr const char* kRescaleQuestion = " Neue Anpassung des Bildschirms?    ";
+inline constexpr const char* kScaleFactorTitle = "Korrektur (0.8 <= K <= 1.2)";
+inline constexpr const char* kScaleFactorPrompt =
+    " Bildschirm kleiner mit K < 1 \r Bildschirm normal mit K = 1 \r Bildschirm größer mit K > 1 \r ";
+inline constexpr const char* kPleaseWait = "  Bitte um Geduld  . . . . .";
+
+// Loading and the list page.
+inline constexpr const char* kListHeadingNormal =
+    "   -----------------------------------------------\r   Auswahl anzeigen mit <Liste>.  \r"
+    "   Eine Textseite wählen durch    \r   Anklicken eines Seitentitels.  \r"
+    "   Dann weiter mit <Dn> und <Up>. \r   -----------------------------------------------\r   ";
+inline constexpr const char* kListHeadingTest =
+    "   -----------------------------------------------\r   Textseiten im Testmodus.    \r"
+    "   Starten mit einem Mausklick \r   und dann weiter mit <Dn>.   \r"
+    "   -----------------------------------------------\r   ";
+inline constexpr const char* kListHeadingChild =
+    "   -----------------------------------------------\r   \r   Ein Textaria-Lernprogramm   \r"
+    "   Starten mit einem Mausklick \r   \r   -----------------------------------------------\r   ";
+inline constexpr const char* kFinishTestFirst = "Bitte zuerst Testprojekt <Beenden>";
+inline constexpr const char* kLoadQuestion = " Neue Datei (rtf,rsd) laden ?       ";
+inline constexpr const char* kFirstDialogHint =
+    " Zuerst auf den gewünschten Ordner klicken    \r und dann auf die gewünschte Datei (rtf,rsd). ";
+inline constexpr const char* kDataError = "Daten-Fehler";
+inline constexpr const char* kDataErrorCaption = "Problem";
+inline constexpr const char* kNoPageList = "Abbruch: Keine LISTE von Texten geladen!";
+inline constexpr const char* kProjectLoading = "Das ausgewählte Projekt wird geladen . . . ";
+inline constexpr const char* kProjectDataLoading = " Die Projektdaten werden geladen . . . ";
+inline constexpr const char* kGoToProject = "<< Weiter zum ausgewählten Projekt >>";
+inline constexpr const char* kContinueWithSelection = " Weiter mit <<Auswahl>> ";
+inline constexpr const char* kQuestionCaption = "Frage";
+
 }  // namespace textaria::lesson::texts
