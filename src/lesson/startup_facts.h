@@ -1,0 +1,48 @@
+// What the program knows about its own file at start: its path and size, and whether a
+// lesson archive has been appended to it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace textaria::lesson {
+
+// The size of the program file of the build these numbers come from; used for files that are
+// not ELF programs (and by tests). For our own ELF program the bare size is read from its
+// headers, see bareProgramSize.
+inline constexpr std::uint64_t kAppendedArchiveOffset = 1'171'968;
+// An archive needs more than this many bytes beyond the bare program to be one.
+inline constexpr std::uint64_t kArchiveMinimumExtra = 502;
+inline constexpr std::uint64_t kArchiveThreshold = kAppendedArchiveOffset + kArchiveMinimumExtra;
+inline constexpr std::string_view kDefaultArchiveName = "Ressource.rsd";
+
+struct ProgramFileFacts {
+    std::string ownPath;  // as given; the file system here is case-sensitive
+    std::uint64_t ownSize = 0;
+    std::uint64_t AppendedArchiveOffset = kAppendedArchiveOffset;
+    bool ArchiveAppended = false;
+    bool SelfContainedRun = false;
+    std::string archiveName{kDefaultArchiveName};
+    // The whole program file, kept only when it carries an archive, until that is written out.
+    std::vector<char> programBytes;
+    std::string error;  // why the file could not be read; empty when it could
+};
+
+// Where the bare program ends: for an ELF file the end of its last section, segment or header
+// table, so an archive appended by copying it behind the program is found without knowing
+// the build's size in advance. Other files: kAppendedArchiveOffset.
+std::uint64_t bareProgramSize(const std::vector<char>& head);
+
+// Whether a program file of this size carries an archive behind the bare program.
+bool carriesArchive(std::uint64_t fileSize, std::uint64_t bareSize);
+
+// The archive's name in the work folder: the program file's name, lower case, up to its first
+// "." followed by ".rsd".
+std::string appendedArchiveName(std::string_view programPath);
+
+// Reads the facts of the program file; the file's bytes are kept when it carries an archive.
+ProgramFileFacts readProgramFileFacts(const std::string& programPath);
+
+}  // namespace textaria::lesson
