@@ -3,4 +3,9 @@
 
 namespace textaria::platform::texts {
 
+// Reading a document file; the file name follows the text.
+inline constexpr const char* kFileMissing = "Datei nicht gefunden: ";
+inline constexpr const char* kFileUnreadable = "Datei nicht lesbar: ";
+inline constexpr const char* kFileIsFolder = "Datei ist ein Ordner: ";
+
 }  // namespace textaria::platform::texts
