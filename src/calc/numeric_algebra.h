@@ -37,12 +37,13 @@ class NumericMatrix {
 };
 
 // Determinant of the n x n matrix by elimination with partial pivoting (the matrix is
-// overwritten). Clears errorFlag; a vanishing pivot, or n outside 1..1000 or larger than the
-// matrix, sets it and gives 0.
+// overwritten). Clears errorFlag; a vanishing pivot (a singular matrix), or n outside 1..1000
+// or larger than the matrix, sets it and gives 0.
 double Determinant(NumericMatrix& matrix, int n, bool& errorFlag);
 
-// Solves the n x (n+1) augmented system. Clears errorFlag; without a unique solution (or with a
-// bad n) sets it and returns n zeros. values[k-1] is the k-th unknown.
+// Solves the n x (n+1) augmented system. Clears errorFlag; without a unique solution it sets
+// the flag and returns n zeros, for an n outside 1..1000 or the matrix no values at all.
+// values[k-1] is the k-th unknown.
 std::vector<double> SolveLinearSystem(NumericMatrix& matrix, int n, bool& errorFlag);
 
 // Roots of a*x^2 + b*x + c = 0, with the text in the context's number format; the result is also

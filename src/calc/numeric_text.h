@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/eval_u.h"
 #include "calc/numeric_context.h"
 
 namespace textaria::calc {
@@ -18,8 +19,6 @@ std::size_t lastPosition(std::string_view text, char ch);
 
 // A text made of count copies of ch (empty for count <= 0).
 std::string repeatChar(char ch, int count);
-
-std::string removeSpaces(std::string_view text);
 
 // Every run of spaces shortened to one space.
 std::string collapseSpaces(std::string_view text);
@@ -31,10 +30,12 @@ std::size_t findFrom(std::string_view needle, std::string_view text, std::size_t
 // Non-overlapping occurrences of needle in text, each search continuing after the previous match.
 std::size_t countOccurrences(std::string_view text, std::string_view needle, bool exact);
 
-// Replaces every occurrence of from by to, left to right; the inserted text is never searched
-// again. Returns the number of replacements (0 for an empty from).
+// removeSpaces and the exact replaceAll are the evaluator's (eval_u.h).
+
+// replaceAll with a choice of comparing without case. Left to right; the inserted text is never
+// searched again. Returns the number of replacements (0 for an empty from).
 std::size_t replaceAll(std::string& text, std::string_view from, std::string_view to,
-                       bool ignoreCase = false);
+                       bool ignoreCase);
 
 // ASCII upper and lower case.
 std::string toUpperAscii(std::string_view text);
@@ -83,6 +84,10 @@ NumberList ParseNumbers(std::string_view text, char separator, NumericContext& c
 
 // Items starting with a letter contribute that point's coordinates (2 from the plane table, 3
 // from the space table); other items are read as numbers, anything unreadable as 0.
+NumberList ItemsToPlaneNumbers(const ItemList& items, const PointTable2D& points);
+NumberList ItemsToSpaceNumbers(const ItemList& items, const PointTable3D& points);
+
+// The same with the context's tables, setting the error flag when the list is refused as too long.
 NumberList ItemsToPlaneNumbers(const ItemList& items, NumericContext& context);
 NumberList ItemsToSpaceNumbers(const ItemList& items, NumericContext& context);
 

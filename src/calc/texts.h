@@ -3,4 +3,8 @@
 
 namespace textaria::calc::texts {
 
+// Script numeric layer: the answer texts of quadratic equations; the blanks belong to them.
+inline constexpr const char* kRealSolutions = " Reelle Lösungen: ";
+inline constexpr const char* kComplexSolutions = " Komplexe Lösungen: ";
+
 }  // namespace textaria::calc::texts
