@@ -31,4 +31,20 @@ inline constexpr const char* kAnswerListCaption =
     " \rListe der eingegebenen Lückentexte. \r<Lücken> blendet die Liste ein/aus. \r ";
 
 
+// Media panel and recorder.
+inline constexpr const char* kSoundStopped = "0 : 0";
+inline constexpr const char* kSoundStarted = "0:0";
+inline constexpr const char* kFirstListening = "Erste Tondarbietung";
+inline constexpr const char* kLastListening = "Letzte Tondarbietung";
+inline constexpr const char* kMediaPanelDrag = "[Hier verschieben,  <F7> = ein/aus]";
+inline constexpr const char* kVolumeButton = "Volume";
+inline constexpr const char* kSoundOnOffButton = "Sound on/off";
+inline constexpr const char* kRecorderButton = "Recorder";
+inline constexpr const char* kRecorderCaption = "TavSound";
+inline constexpr const char* kRecButton = "Rec";
+inline constexpr const char* kPlayStopButton = "Play/Stop";
+inline constexpr const char* kQuitButton = "Quit";
+inline constexpr const char* kPressPlayFirst = "Zuerst PLAY drücken !";
+inline constexpr const char* kPressRecFirst = "Zuerst REC drücken !";
+
 }  // namespace textaria::player::texts
