@@ -1,0 +1,127 @@
+#include "lesson/archive_io.h"
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <limits>
+#include <system_error>
+
+#include "lesson/archive_texts.h"
+
+namespace textaria::lesson {
+
+namespace fs = std::filesystem;
+
+std::string systemReason() {
+    const int code = errno;
+    return code != 0 ? std::generic_category().message(code) : std::string("unbekannter Fehler");
+}
+
+InputFile::~InputFile() {
+    if (file_) std::fclose(file_);
+}
+
+std::string InputFile::open(const fs::path& path) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) return std::generic_category().message(EISDIR);
+    errno = 0;
+    file_ = std::fopen(path.c_str(), "rb");
+    if (!file_) return systemReason();
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+    const auto size = fs::file_size(path, ec);
+    if (ec) return ec.message();
+    size_ = size;
+    return {};
+}
+
+bool InputFile::seek(std::uint64_t offset) {
+    // long is 64 bits on the platforms we build for; larger offsets never occur in archives.
+    if (offset > static_cast<std::uint64_t>(std::numeric_limits<long>::max())) return false;
+    return std::fseek(file_, static_cast<long>(offset), SEEK_SET) == 0;
+}
+
+bool InputFile::readExactly(char* data, std::size_t count) {
+    errno = 0;
+    if (std::fread(data, 1, count, file_) == count) return true;
+    error_ = std::ferror(file_) ? systemReason() : std::string(texts::kUnexpectedEnd);
+    return false;
+}
+
+TempOutput::~TempOutput() { discard(); }
+
+std::string TempOutput::open(const fs::path& finalPath) {
+    static std::atomic<unsigned> counter{0};
+    finalPath_ = finalPath;
+    const fs::path folder = finalPath.has_parent_path() ? finalPath.parent_path() : fs::path(".");
+    const auto stamp = static_cast<unsigned>(
+        std::chrono::steady_clock::now().time_since_epoch().count() & 0xFFFFFF);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath_ = folder / ("." + finalPath.filename().string() + "." + std::to_string(stamp) +
+                              "-" + std::to_string(counter++) + ".part");
+        errno = 0;
+        // "x": never reuse or follow an existing entry (a planted symbolic link included).
+        file_ = std::fopen(tempPath_.c_str(), "wbx");
+        if (file_) {
+            std::setvbuf(file_, nullptr, _IONBF, 0);
+            return {};
+        }
+        if (errno != EEXIST) break;
+    }
+    error_ = systemReason();
+    tempPath_.clear();
+    return error_;
+}
+
+bool TempOutput::write(const char* data, std::size_t count) {
+    errno = 0;
+    if (std::fwrite(data, 1, count, file_) == count) return true;
+    error_ = systemReason();
+    return false;
+}
+
+std::string TempOutput::commit(fs::perms permissions) {
+    errno = 0;
+    const bool closed = std::fclose(file_) == 0;
+    file_ = nullptr;
+    if (!closed) {
+        error_ = systemReason();
+        discard();
+        return error_;
+    }
+    std::error_code ec;
+    if (permissions != fs::perms::unknown) fs::permissions(tempPath_, permissions, ec);
+    if (!ec) fs::rename(tempPath_, finalPath_, ec);
+    if (ec) {
+        error_ = ec.message();
+        discard();
+        return error_;
+    }
+    tempPath_.clear();
+    return {};
+}
+
+void TempOutput::discard() {
+    if (file_) {
+        std::fclose(file_);
+        file_ = nullptr;
+    }
+    if (!tempPath_.empty()) {
+        std::error_code ec;
+        fs::remove(tempPath_, ec);
+        tempPath_.clear();
+    }
+}
+
+CopyFailure copyBytes(InputFile& in, TempOutput& out, std::uint64_t count,
+                      std::vector<char>& buffer) {
+    while (count > 0) {
+        const std::size_t chunk =
+            count < buffer.size() ? static_cast<std::size_t>(count) : buffer.size();
+        if (!in.readExactly(buffer.data(), chunk)) return CopyFailure::Read;
+        if (!out.write(buffer.data(), chunk)) return CopyFailure::Write;
+        count -= chunk;
+    }
+    return CopyFailure::None;
+}
+
+}  // namespace textaria::lesson

@@ -1,0 +1,158 @@
+// The self-contained lesson: recognising an appended archive, naming it, bundling and extracting.
+#include "lesson/bundle.h"
+
+#include <gtest/gtest.h>
+
+#include "archive_test_support.h"
+#include "lesson/archive.h"
+#include "lesson/archive_texts.h"
+
+namespace textaria::lesson {
+namespace {
+
+using namespace testing;
+
+std::string trailer(std::uint64_t offset, std::uint64_t size, std::string magic = "TXA-RSD1") {
+    std::string t(16, '\0');
+    for (int i = 0; i < 8; ++i) {
+        t[i] = static_cast<char>(offset >> (8 * i));
+        t[8 + i] = static_cast<char>(size >> (8 * i));
+    }
+    return t + magic;
+}
+
+TEST(Bundle, RecognisesOnlyAConsistentTrailer) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        bool found;
+    };
+    const std::string program(1000, 'p');
+    const std::string archive(503, 'a');
+    const Case cases[] = {
+        {"complete", program + archive + trailer(1000, 503), true},
+        {"no trailer", program + archive, false},
+        {"wrong magic", program + archive + trailer(1000, 503, "TXA-RSD2"), false},
+        {"archive of 502 bytes", program + archive.substr(1) + trailer(1000, 502), false},
+        {"sizes do not add up", program + archive + trailer(1000, 504), false},
+        {"offset past the end", program + archive + trailer(5000, 503), false},
+        {"sum wraps around", program + archive + trailer(~std::uint64_t{0} - 100, 1604), false},
+        {"bare trailer", trailer(0, 0), false},
+        {"shorter than a trailer", "TXA-RSD1", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto found = findAppendedArchive(std::span<const char>(c.bytes));
+        ASSERT_EQ(found.has_value(), c.found);
+        if (found) {
+            EXPECT_EQ(found->offset, 1000u);
+            EXPECT_EQ(found->size, 503u);
+        }
+    }
+}
+
+TEST(Bundle, NamesTheArchiveAndTheLessonAfterTheProgram) {
+    const std::pair<const char*, const char*> archiveNames[] = {
+        {"/opt/Beruf.EXE", "beruf.rsd"},
+        {"beruf", "beruf.rsd"},
+        {"a.b.c", "a.rsd"},
+        {"/x/.hidden", "Ressource.rsd"},
+        {"/x/beruf (2).exe", "beruf (2).rsd"},
+        {"Übung", "Übung.rsd"},
+    };
+    for (const auto& [program, name] : archiveNames)
+        EXPECT_EQ(appendedArchiveName(program), name) << program;
+
+    const std::pair<const char*, const char*> lessonNames[] = {
+        {"/tmp/RSDDIR/beruf (2).rsd", "/tmp/RSDDIR/beruf.rsd"},
+        {"/tmp/RSDDIR/beruf[neu].rsd", "/tmp/RSDDIR/beruf.rsd"},
+        {"/tmp/RSDDIR/a [x] b [y].rsd", "/tmp/RSDDIR/ab[y].rsd"},
+        {"/tmp/RSDDIR/b(1)(2).rsd", "/tmp/RSDDIR/b(2).rsd"},
+        {"/tmp/RSDDIR/offen[.rsd", "/tmp/RSDDIR/offen[.rsd"},
+        {"/home/my files/RSDDIR/kurs (1).rsd", "/home/my files/RSDDIR/kurs.rsd"},
+    };
+    for (const auto& [archive, lesson] : lessonNames)
+        EXPECT_EQ(selfContainedLessonName(archive).string(), lesson) << archive;
+}
+
+class BundleFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        writeFile(folder / "program", patternBytes(5000, 1));
+        fs::permissions(folder / "program", fs::perms::owner_all);
+        writeFile(folder / "kurs.rtf", "{\\rtf1 # 01, Start}");
+        writeFile(folder / "bild.jpg", patternBytes(300'000, 2));
+        ASSERT_EQ(writeArchive(folder / "kurs.rsd", {{"kurs.rtf", folder / "kurs.rtf", ""},
+                                                     {"bild.jpg", folder / "bild.jpg", ""}}),
+                  "");
+        fs::create_directory(folder / "work");
+    }
+    ScratchFolder folder;
+};
+
+TEST_F(BundleFiles, BundlesExtractsAndUnpacks) {
+    const BundleResult bundled =
+        bundleLesson(folder / "program", folder / "kurs.rsd", folder / "Kurs");
+    ASSERT_EQ(bundled.error, "");
+    EXPECT_EQ(bundled.warning, "");
+    const std::string out = readFile(folder / "Kurs");
+    const std::string archive = readFile(folder / "kurs.rsd");
+    EXPECT_EQ(out, readFile(folder / "program") + archive + trailer(5000, archive.size()));
+    EXPECT_NE(fs::status(folder / "Kurs").permissions() & fs::perms::owner_exec, fs::perms::none);
+
+    const ExtractResult extracted = ExtractAppendedArchive(folder / "Kurs", folder / "work");
+    EXPECT_TRUE(extracted.found);
+    EXPECT_EQ(extracted.error, "");
+    EXPECT_EQ(extracted.archivePath, folder / "work" / "kurs.rsd");
+    EXPECT_EQ(extracted.lessonName, folder / "work" / "kurs.rsd");
+    EXPECT_EQ(readFile(extracted.archivePath), archive);
+
+    std::string error;
+    fs::remove(extracted.archivePath);
+    EXPECT_TRUE(extractAppendedArchive(folder / "Kurs", folder / "work", error)) << error;
+    EXPECT_EQ(listTree(folder / "work"),
+              (std::vector<std::string>{"bild.jpg", "kurs.rsd", "kurs.rtf"}));
+    EXPECT_EQ(readFile(folder / "work" / "bild.jpg"), readFile(folder / "bild.jpg"));
+}
+
+TEST_F(BundleFiles, RebundlingReplacesTheLesson) {
+    ASSERT_EQ(bundleLesson(folder / "program", folder / "kurs.rsd", folder / "first").error, "");
+    ASSERT_EQ(writeArchive(folder / "zwei.rsd", {{"zwei.rtf", folder / "kurs.rtf", ""}}), "");
+    const BundleResult again = bundleLesson(folder / "first", folder / "zwei.rsd", folder / "zwei");
+    ASSERT_EQ(again.error, "");
+    const std::string zwei = readFile(folder / "zwei.rsd");
+    EXPECT_EQ(readFile(folder / "zwei"),
+              readFile(folder / "program") + zwei + trailer(5000, zwei.size()));
+}
+
+TEST_F(BundleFiles, WarnsWhenTheLessonTextIsMissingAndRefusesNonArchives) {
+    const BundleResult other =
+        bundleLesson(folder / "program", folder / "kurs.rsd", folder / "beruf");
+    EXPECT_EQ(other.error, "");
+    EXPECT_NE(other.warning.find("beruf.rtf"), std::string::npos) << other.warning;
+
+    const BundleResult notArchive =
+        bundleLesson(folder / "program", folder / "kurs.rtf", folder / "kaputt");
+    EXPECT_NE(notArchive.error.find("kurs.rtf"), std::string::npos) << notArchive.error;
+    const BundleResult noProgram =
+        bundleLesson(folder / "nix", folder / "kurs.rsd", folder / "kaputt");
+    EXPECT_NE(noProgram.error.find("nix"), std::string::npos) << noProgram.error;
+    EXPECT_FALSE(fs::exists(folder / "kaputt"));
+}
+
+TEST_F(BundleFiles, PlainProgramHasNothingToExtract) {
+    std::string error;
+    EXPECT_FALSE(ExtractAppendedArchive(folder / "program", folder / "work").found);
+    EXPECT_TRUE(extractAppendedArchive(folder / "program", folder / "work", error));
+    EXPECT_TRUE(fs::is_empty(folder / "work"));
+}
+
+TEST_F(BundleFiles, UnwritableWorkFolderIsASevereError) {
+    ASSERT_EQ(bundleLesson(folder / "program", folder / "kurs.rsd", folder / "kurs").error, "");
+    std::string error;
+    EXPECT_FALSE(extractAppendedArchive(folder / "kurs", folder / "gone", error));
+    EXPECT_EQ(error, texts::kAppendedArchiveWriteError);
+}
+
+}  // namespace
+}  // namespace textaria::lesson
