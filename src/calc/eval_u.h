@@ -2,7 +2,11 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <iosfwd>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace textaria::calc {
 
@@ -35,6 +39,68 @@ struct Evaluation {
 };
 
 // Evaluates a formula text with the given variables. Not re-entrant.
+// The prepared and parsed form of recently used texts is cached per thread, so evaluating the
+// same text again and again (plots, integrals, zero searches) skips the parse. A parser stack
+// overflow writes its message line to standard output.
 Evaluation EvaluateFormula(std::string_view formula, const FormulaVariables& variables);
+// The same, with the stack-overflow message written to overflowOut.
+Evaluation EvaluateFormula(std::string_view formula, const FormulaVariables& variables,
+                           std::ostream& overflowOut);
+
+// Prepares and parses the text on every call, computing during the reductions; no cache.
+// Gives bit-identical results to EvaluateFormula.
+Evaluation evaluateFormulaFresh(std::string_view formula, const FormulaVariables& variables);
+Evaluation evaluateFormulaFresh(std::string_view formula, const FormulaVariables& variables,
+                                std::ostream& overflowOut);
+
+// A formula text compiled once into a small postfix program; variables are read when it runs.
+// Constant parts are folded at compile time with the same arithmetic, so results stay identical.
+class CompiledFormula {
+  public:
+    enum class OpKind : std::uint8_t {
+        Constant,
+        Variable,
+        Negate,
+        Add,
+        Subtract,
+        Multiply,
+        Divide,
+        Power,
+        Function
+    };
+    struct Op {
+        OpKind kind;
+        std::uint8_t arg;  // variable index 0..25 or function id
+        double value;      // for Constant
+    };
+
+    CompiledFormula() = default;
+    explicit CompiledFormula(std::string_view formula) { compile(formula); }
+    void compile(std::string_view formula);  // reuses the op storage
+    Evaluation evaluate(const FormulaVariables& variables, std::ostream& overflowOut) const;
+
+    // The outcome when it does not depend on the variables (syntax error, calculation error in
+    // a constant part, or no variable at all).
+    bool isFixed() const { return fixed_; }
+    bool overflows() const { return overflow_; }
+
+  private:
+    std::vector<Op> ops_;
+    Evaluation fixedResult_{};
+    bool fixed_ = true;
+    bool overflow_ = false;
+    bool variableUsed_ = false;
+};
+
+// The text operations of the evaluator that other parts of the program use in the same form.
+std::string removeSpaces(std::string_view text);
+// Replaces every occurrence of search (left to right, the inserted text is never searched
+// again); returns the number of replacements.
+int replaceAll(std::string& text, std::string_view search, std::string_view replacement);
+// Upper-cases a..z and replaces every "PI" by the text of pi.
+std::string upperCaseWithPi(std::string_view text);
+// The whole preparation of a formula text as the parser sees it (spaces removed, upper case,
+// pi, signs after "(" and at the start, cut to the input buffer).
+std::string prepareFormula(std::string_view formula);
 
 }  // namespace textaria::calc

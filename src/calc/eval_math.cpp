@@ -1,0 +1,138 @@
+#include "calc/eval_math.h"
+
+#include <cmath>
+
+namespace textaria::calc::eval {
+namespace {
+
+// Angles go through extended precision and are rounded to double once, so that the degree
+// functions give exact values at the familiar angles (sin 30 = 0.5, cos 60 = 0.5, tan 45 = 1).
+constexpr long double kPi = 3.141592653589793238462643383279502884L;
+
+double checked(double r, bool& calcError) {
+    if (std::isfinite(r)) return r;
+    calcError = true;  // beyond the double range
+    return 0.0;
+}
+
+double fail(bool& calcError) {
+    calcError = true;
+    return 0.0;
+}
+
+long double radians(double degrees) { return degrees * kPi / 180.0L; }
+double toDegrees(long double radians) { return static_cast<double>(radians * 180.0L / kPi); }
+
+// Ties go to the even neighbour, independent of the floating-point rounding mode.
+double roundHalfEven(double x) {
+    double r = std::floor(x);
+    const double fraction = x - r;
+    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
+    return r;
+}
+
+double factorial(double x) {
+    const int n = static_cast<int>(x);
+    long double product = 1.0L;
+    for (int i = 2; i <= n; ++i) product *= i;
+    return static_cast<double>(product);
+}
+
+}  // namespace
+
+double add(double a, double b, bool& calcError) { return checked(a + b, calcError); }
+double subtract(double a, double b, bool& calcError) { return checked(a - b, calcError); }
+double multiply(double a, double b, bool& calcError) { return checked(a * b, calcError); }
+
+double divide(double a, double b, bool& calcError) {
+    if (b == 0.0) return fail(calcError);
+    return checked(a / b, calcError);
+}
+
+// The magnitude comes from pow, which is exact for whole exponents (2^3 = 8, so TRUNC(2^3) = 8
+// and (-2)^3^2 is -512); the sign rules and the range test on ln(b)*e decide everything else.
+double power(double base, double exponent, bool& calcError) {
+    int sign = 1;
+    if (base < 0.0) {
+        base = -base;
+        if (exponent == std::trunc(exponent))
+            sign = std::fmod(exponent, 2.0) != 0.0 ? -1 : 1;
+        else
+            sign = 0;
+    }
+    if (base == 0.0) {
+        if (exponent == 0.0) return 1.0;
+        if (exponent < 0.0) return fail(calcError);
+        return 0.0;
+    }
+    const double l = std::log(base) * exponent;
+    if (l < -450.0 || l > 450.0 || sign == 0) return fail(calcError);
+    return sign * std::pow(base, exponent);
+}
+
+double applyFunction(FunctionId id, double x, bool& calcError) {
+    x = snapToZero(x);
+    switch (id) {
+        case FunctionId::Deg:
+            return toDegrees(x);
+        case FunctionId::Rad:
+            return static_cast<double>(radians(x));
+        case FunctionId::Sin:
+            return static_cast<double>(std::sin(radians(x)));
+        case FunctionId::Cos:
+            return snapToZero(static_cast<double>(std::cos(radians(x))));
+        case FunctionId::Tan: {
+            const long double c = std::cos(radians(x));
+            if (std::fabs(c) < kSnapLimit) return fail(calcError);
+            return static_cast<double>(std::sin(radians(x)) / c);
+        }
+        case FunctionId::Asin:
+            if (x > 1.0 || x < -1.0) return fail(calcError);
+            if (x == 0.0 || x == 1.0 || x == -1.0) return 90.0 * x;
+            return toDegrees(std::atan(x / std::sqrt(1.0L - static_cast<long double>(x) * x)));
+        case FunctionId::Acos: {
+            if (x > 1.0 || x < -1.0) return fail(calcError);
+            if (x == 0.0) return 90.0;
+            if (x == 1.0) return 0.0;
+            if (x == -1.0) return 180.0;
+            const long double r =
+                std::atan(std::sqrt(1.0L - static_cast<long double>(x) * x) / x) * 180.0L / kPi;
+            return static_cast<double>(r < 0 ? r + 180.0L : r);
+        }
+        case FunctionId::Atan: {
+            const long double r = std::atan(static_cast<long double>(x)) * 180.0L / kPi;
+            return static_cast<double>(r < 0 ? r + 180.0L : r);
+        }
+        case FunctionId::Log:
+            if (x <= 0.0) return fail(calcError);
+            return std::log10(x);
+        case FunctionId::Ln:
+            if (x <= 0.0) return fail(calcError);
+            return std::log(x);
+        case FunctionId::Exp:
+            if (x < -450.0 || x > 450.0) return fail(calcError);
+            return std::exp(x);
+        case FunctionId::Sqrt:
+            if (x < 0.0) return fail(calcError);
+            return std::sqrt(x);
+        case FunctionId::Sqr:
+            if (x < -1e150 || x > 1e150) return fail(calcError);
+            return x * x;
+        case FunctionId::Abs:
+            return std::fabs(x);
+        case FunctionId::Fak:
+            if (x < 0.0 || x > 150.0) return fail(calcError);
+            return factorial(x);
+        case FunctionId::Round:
+            if (x < -1e18 || x > 1e18) return fail(calcError);
+            return roundHalfEven(x);
+        case FunctionId::Trunc:
+            if (x < -1e18 || x > 1e18) return fail(calcError);
+            return std::trunc(x);
+        case FunctionId::Swi:
+            return x;
+    }
+    return x;
+}
+
+}  // namespace textaria::calc::eval
