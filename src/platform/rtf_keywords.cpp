@@ -70,6 +70,7 @@ constexpr Entry kEntries[] = {
     {"headerr", K::SkipDestination},
     {"i", K::Italic},
     {"info", K::SkipDestination},
+    {"intbl", K::InTable},
     {"latentstyles", K::SkipDestination},
     {"lchars", K::SkipDestination},
     {"ldblquote", K::LeftDoubleQuote},

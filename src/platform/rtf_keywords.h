@@ -52,6 +52,7 @@ enum class RtfKeyword {
     Page,
     Section,
     Cell,
+    InTable,
     Row,
     Bin,
     // special characters (emitted as text)

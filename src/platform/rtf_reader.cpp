@@ -33,6 +33,7 @@ struct GroupState {
     bool italic = false;
     bool underline = false;
     bool hidden = false;
+    bool inTable = false;
     Alignment alignment = Alignment::Left;
     int font = 0;
     int halfPoints = 24;
@@ -119,6 +120,7 @@ class RtfReader {
     void emitUnicode(int value);
     void flushPending();
     void flushCellTabs();
+    void settleBeforeText();
     void endParagraph();
     bool paragraphHasContent() const;
     const CharFormat& currentFormat();
@@ -144,6 +146,10 @@ class RtfReader {
     int skipCount_ = 0;           // characters still to skip after \uN
     char32_t highSurrogate_ = 0;  // first half of a \u pair
     int cellTabs_ = 0;            // cells ended but not yet separated by a tab
+    // A paragraph end inside a table cell waits for what follows: before \cell it is the cell's
+    // own end (writers differ in whether they put one there), before text it is a real break.
+    bool deferredPar_ = false;
+    Alignment deferredAlignment_ = Alignment::Left;
 
     StyledText result_;
     Paragraph paragraph_;
@@ -213,6 +219,7 @@ StyledText RtfReader::run() {
     }
     if (highSurrogate_ != 0) emitChar(0xFFFD);
     flushPending();
+    if (deferredPar_) settleBeforeText();
     if (paragraphHasContent()) {
         flushCellTabs();
         paragraph_.alignment = closed_ ? finalAlignment_ : state().alignment;
@@ -530,6 +537,10 @@ void RtfReader::handleKeyword(const Word& word, bool optional) {
             return;
         case RtfKeyword::Pard:
             s.alignment = Alignment::Left;
+            s.inTable = false;
+            return;
+        case RtfKeyword::InTable:
+            s.inTable = true;
             return;
         case RtfKeyword::AlignLeft:
             s.alignment = Alignment::Left;
@@ -545,13 +556,21 @@ void RtfReader::handleKeyword(const Word& word, bool optional) {
             return;
         case RtfKeyword::Par:
         case RtfKeyword::Line:
+            if (deferredPar_) settleBeforeText();
             flushCellTabs();
-            endParagraph();
+            if (s.inTable && keyword == RtfKeyword::Par) {
+                flushPending();
+                deferredPar_ = true;
+                deferredAlignment_ = s.alignment;
+            } else {
+                endParagraph();
+            }
             return;
         case RtfKeyword::Page:
         case RtfKeyword::Section:
             // Writers put these after a paragraph's own \par as often as in its place; only a
             // break inside text makes a new line.
+            if (deferredPar_) settleBeforeText();
             if (paragraphHasContent()) {
                 flushCellTabs();
                 endParagraph();
@@ -559,9 +578,11 @@ void RtfReader::handleKeyword(const Word& word, bool optional) {
             return;
         case RtfKeyword::Cell:
             flushPending();
+            deferredPar_ = false;
             ++cellTabs_;
             return;
         case RtfKeyword::Row:
+            deferredPar_ = false;
             // Cells are separated by a tab, so the last cell of the row needs none.
             if (cellTabs_ > 0) --cellTabs_;
             flushCellTabs();
@@ -731,7 +752,7 @@ void RtfReader::emitChar(char32_t c) {
         highSurrogate_ = 0;
         appendUtf8(pending_, 0xFFFD);
     }
-    if (cellTabs_ > 0) flushCellTabs();
+    if (cellTabs_ > 0 || deferredPar_) settleBeforeText();
     appendUtf8(pending_, c);
 }
 
@@ -741,8 +762,19 @@ void RtfReader::emitText(std::string_view utf8) {
         highSurrogate_ = 0;
         appendUtf8(pending_, 0xFFFD);
     }
-    if (cellTabs_ > 0) flushCellTabs();
+    if (cellTabs_ > 0 || deferredPar_) settleBeforeText();
     pending_.append(utf8);
+}
+
+void RtfReader::settleBeforeText() {
+    if (deferredPar_) {
+        deferredPar_ = false;
+        flushPending();
+        paragraph_.alignment = deferredAlignment_;
+        result_.paragraphs.push_back(std::move(paragraph_));
+        paragraph_ = Paragraph{};
+    }
+    flushCellTabs();
 }
 
 void RtfReader::flushCellTabs() {
