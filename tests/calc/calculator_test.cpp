@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/calculator_window.h"
 #include "support/fake_user_dialogs.h"
 
 namespace textaria::calc {
@@ -288,6 +289,33 @@ TEST(CalculatorExternal, FirstKnownCalculatorOnThePathIsStarted) {
     EXPECT_EQ(dialogs.messages(),
               (std::vector<std::string>{"Calculator nicht gefunden", "Calculator nicht gefunden"}));
     fs::remove_all(root);
+}
+
+TEST(CalculatorWindow, ScreenShapeAndDensityDecideScaleSizeAndFonts) {
+    struct Case {
+        int width, height;
+        double ppi;
+        double scale;
+        std::optional<int> windowWidth, windowHeight;
+        int entryExtra, listExtra;
+    };
+    const Case cases[] = {
+        {1280, 1024, 96, 1.25, 620, 480, 2, 0},
+        {1024, 768, 96, 1.0, 496, 384, 4, 2},
+        {1920, 1080, 96, 1.25, std::nullopt, std::nullopt, 2, 0},  // wide: no fixed size
+        {1920, 1200, 144, 1.0, std::nullopt, std::nullopt, 2, 0},  // exactly 0.625
+        {1600, 1200, 120, 1.25, 775, 600, 2, 0},
+        {800, 600, 96, 0.78125, 388, 300, 4, 2},
+        {0, 0, 96, 1.0, std::nullopt, std::nullopt, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const auto g = calculatorWindowGeometry(c.width, c.height, c.ppi, 620, 480);
+        EXPECT_DOUBLE_EQ(g.scale, c.scale) << c.width << "x" << c.height;
+        EXPECT_EQ(g.width, c.windowWidth) << c.width << "x" << c.height;
+        EXPECT_EQ(g.height, c.windowHeight) << c.width << "x" << c.height;
+        EXPECT_EQ(g.entryFontExtra, c.entryExtra) << c.width << "x" << c.height;
+        EXPECT_EQ(g.listFontExtra, c.listExtra) << c.width << "x" << c.height;
+    }
 }
 
 }  // namespace
