@@ -80,6 +80,16 @@ std::string SubstituteVariables(std::string_view text, const FormulaVariables& v
     return result;
 }
 
+NumberList readNumberArguments(std::string_view text, const FormulaVariables& variables,
+                               NumericContext& context) {
+    return ParseNumbers(SubstituteVariables(text, variables), ',', context);
+}
+
+NumberList readPointArguments(std::string_view text, NumericContext& context, bool space) {
+    const ItemList items = SplitItems(text, context);
+    return space ? ItemsToSpaceNumbers(items, context) : ItemsToPlaneNumbers(items, context);
+}
+
 InsertOutcome InsertValues(std::string_view text, const FormulaVariables& variables,
                            const NumericContext& context) {
     InsertOutcome outcome{std::string(text), false};

@@ -9,6 +9,8 @@ namespace textaria::calc {
 
 namespace {
 
+constexpr int kMaxFieldWidth = 255;
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
@@ -47,9 +49,9 @@ std::string formatFixed(double value, int width, int decimals) {
             text.erase(0, 1);
         }
     }
-    if (width > 0 && text.size() < static_cast<std::size_t>(width)) {
-        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
-    }
+    // The program's fields are 12 or 20 wide; the cap keeps a stray width from eating memory.
+    const auto field = static_cast<std::size_t>(std::clamp(width, 0, kMaxFieldWidth));
+    if (text.size() < field) text.insert(0, field - text.size(), ' ');
     return text;
 }
 

@@ -23,6 +23,25 @@ TEST(NumericInsert, SubstituteVariables) {
     EXPECT_EQ(SubstituteVariables("ab", v), "2.5-3");
 }
 
+TEST(NumericInsert, CommandArgumentForms) {
+    FormulaVariables v;
+    v['A'] = -2;
+    NumericContext context;
+    context.points2D['P'] = {1, 2};
+    context.points3D['P'] = {1, 2, 3};
+
+    NumberList numbers = readNumberArguments("1.5,a,B", v, context);
+    ASSERT_EQ(numbers.count, 3u);
+    EXPECT_EQ(numbers.values, (std::vector<double>{1.5, -2, 0}));
+    EXPECT_EQ(readNumberArguments("2*a,1", v, context).count, 0u);  // no formulas here
+
+    numbers = readPointArguments("P,4", context, false);
+    EXPECT_EQ(numbers.values, (std::vector<double>{1, 2, 4}));
+    numbers = readPointArguments("P,4", context, true);
+    EXPECT_EQ(numbers.values, (std::vector<double>{1, 2, 3, 4}));
+    EXPECT_FALSE(context.errorFlag);
+}
+
 class InsertValuesTest : public ::testing::Test {
   protected:
     InsertValuesTest() {
