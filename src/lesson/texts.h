@@ -1,6 +1,9 @@
 // The program's own words shown to the user by this subsystem, kept together for review.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace textaria::lesson::texts {
 
 // Start-up: work folder and data root.
@@ -51,5 +54,17 @@ inline constexpr const char* kProjectDataLoading = " Die Projektdaten werden gel
 inline constexpr const char* kGoToProject = "<< Weiter zum ausgewählten Projekt >>";
 inline constexpr const char* kContinueWithSelection = " Weiter mit <<Auswahl>> ";
 inline constexpr const char* kQuestionCaption = "Frage";
+
+// Gaps and page preparation.
+inline constexpr const char* kTooManyGaps = "Lückenfehler: Anzahl der Lücken > 20 !";
+inline constexpr const char* kBracketsMissing = "Lückenfehler: Eckige Klammern fehlen !";
+inline constexpr const char* kGapPositionError = "Gap-Error: Position";
+inline constexpr const char* kWordListHelp =
+    "Lückentext hier anklicken und dann  \rin die entsprechende Lücke klicken. \r"
+    "<Lücken> blendet die Hilfe ein/aus. ";
+// A "dez" line of a page script without a digit where the number of decimals belongs.
+inline std::string notAnInteger(std::string_view text) {
+    return "'" + std::string(text) + "' ist kein gültiger Integerwert";
+}
 
 }  // namespace textaria::lesson::texts
