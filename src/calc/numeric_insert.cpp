@@ -66,16 +66,22 @@ bool expandPlaceholders(std::string& text, char open, char close, Replace replac
 
 std::string SubstituteVariables(std::string_view text, const FormulaVariables& variables) {
     // Values never contain letters, so one pass gives the same as replacing letter by letter.
+    // Each value is written once, when its letter first occurs.
     std::array<std::string, 26> values;
-    for (std::size_t i = 0; i < values.size(); ++i) values[i] = valueText(variables.values[i]);
+    std::array<bool, 26> written{};
     std::string result;
     result.reserve(text.size());
     for (char c : text) {
-        if (isAsciiLetter(c)) {
-            result += values[FormulaVariables::index(c)];
-        } else {
+        if (!isAsciiLetter(c)) {
             result += c;
+            continue;
         }
+        const std::size_t i = FormulaVariables::index(c);
+        if (!written[i]) {
+            values[i] = valueText(variables.values[i]);
+            written[i] = true;
+        }
+        result += values[i];
     }
     return result;
 }
