@@ -1,0 +1,31 @@
+// Moving formatted text between the hidden lesson document and the page view.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <utility>
+#include <vector>
+
+class QTextDocument;
+class QTextEdit;
+
+namespace textaria::player {
+
+// Replaces the content of `to` with the characters [start, end) of `from`, each with its own
+// font, size, style and colour (document positions, a paragraph break counting one).
+void copyDocumentRange(const QTextDocument& from, int start, int end, QTextDocument& to);
+
+// Removes the given [start, end) ranges of document positions; they may come in any order.
+void removeDocumentRanges(QTextDocument& doc, std::vector<std::pair<int, int>> ranges);
+
+// Adds `delta` points to the size of every character (each keeps its own size plus the step);
+// sizes never drop below 1 point.
+void changeFontSizes(QTextDocument& doc, int delta);
+
+// The text of the line (paragraph) under a point of the view's viewport.
+QString lineAtPoint(const QTextEdit& view, QPoint viewportPoint);
+
+// The whole plain text of a document, lines joined by CR LF, as the markup reader sees it.
+QString plainTextCrLf(const QTextDocument& doc);
+
+}  // namespace textaria::player
