@@ -167,6 +167,19 @@ bool writeStartFolderFile(std::string_view workFolder, std::string_view startFol
     return !ec;
 }
 
+StartupFolders prepareStartupFolders(std::string_view startFolder, std::string_view tempPath,
+                                     const std::vector<std::string>& parameters) {
+    StartupFolders folders;
+    folders.StartFolder = std::string(startFolder);
+    auto work = prepareWorkFolder(tempPath, startFolder);
+    folders.WorkFolder = std::move(work.WorkFolder);
+    if (!work.message.empty()) folders.messages.push_back(std::move(work.message));
+    folders.ProtocolFolder = prepareProtocolFolder(folders.WorkFolder, parameters, startFolder);
+    // Only sibling tools read it; a failure here does not concern the lessons.
+    writeStartFolderFile(folders.WorkFolder, folders.StartFolder);
+    return folders;
+}
+
 DataRootSetup setUpDataRoot(const DataRootEnvironment& environment,
                             platform::UserDialogs& dialogs) {
     const std::string temp = withoutTrailingSlash(environment.tempFolder);

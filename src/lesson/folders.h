@@ -59,6 +59,17 @@ std::string prepareProtocolFolder(std::string_view workFolder,
 // start folder. Returns false when the file could not be written.
 bool writeStartFolderFile(std::string_view workFolder, std::string_view startFolder);
 
+// The folders of the main window's creation, in their order: work folder, protocol folder,
+// then "averz.stm". Messages are shown and start-up continues.
+struct StartupFolders {
+    std::string StartFolder;
+    std::string WorkFolder;
+    std::string ProtocolFolder;
+    std::vector<std::string> messages;
+};
+StartupFolders prepareStartupFolders(std::string_view startFolder, std::string_view tempPath,
+                                     const std::vector<std::string>& parameters);
+
 // Where the data root set-up looks and what a drive letter stands for on this system.
 struct DataRootEnvironment {
     std::string tempFolder;     // empty when the system reports none

@@ -5,6 +5,8 @@
 #include <cstdint>
 
 #include "lesson/folders.h"
+#include "lesson/texts.h"
+#include "platform/user_dialogs.h"
 
 namespace textaria::lesson {
 
@@ -70,6 +72,17 @@ std::string formatScaleFactor(double k) {
         std::to_chars(buffer, buffer + sizeof buffer, k, std::chars_format::fixed, 2);
     if (error != std::errc{}) return "1.00";
     return std::string(buffer, end);
+}
+
+double askScaleFactor(platform::UserDialogs& dialogs, double currentK) {
+    const std::string proposal = formatScaleFactor(currentK);
+    for (;;) {
+        const auto answer =
+            dialogs.inputBox(texts::kScaleFactorTitle, texts::kScaleFactorPrompt, proposal);
+        // Cancelling gives the proposal back, as the box always did; it is valid, so no loop.
+        if (const auto k = parseScaleFactor(answer.value_or(proposal))) return *k;
+        if (!answer) return currentK;
+    }
 }
 
 PageMargins pageMarginsFor(int screenHeight) {

@@ -7,6 +7,10 @@
 #include <string_view>
 #include <vector>
 
+namespace textaria::platform {
+class UserDialogs;
+}
+
 namespace textaria::lesson {
 
 inline constexpr int kReferenceWidth = 1366;
@@ -61,6 +65,10 @@ std::optional<double> parseScaleFactor(std::string_view text);
 
 // K as the input box proposes it: two decimals.
 std::string formatScaleFactor(double k);
+
+// Asks for a new K until the answer is a number from 0.8 to 1.2; the current K is proposed.
+// A cancelled box keeps the current K.
+double askScaleFactor(platform::UserDialogs& dialogs, double currentK);
 
 // Margins of the page view: left and top nint(H/20), right and bottom a quarter of that.
 struct PageMargins {

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "lesson/scaling.h"
+
 namespace textaria::lesson {
 
 // The size of the program file of the build these numbers come from; used for files that are
@@ -28,6 +30,30 @@ struct ProgramFileFacts {
     // The whole program file, kept only when it carries an archive, until that is written out.
     std::vector<char> programBytes;
     std::string error;  // why the file could not be read; empty when it could
+};
+
+// Built for a borderless window over the whole screen.
+inline constexpr bool kFullScreenMode = true;
+
+// The start-up group of the main window's state: folders, program-file facts and scaling.
+// The program owns one for the whole run and hands it to the main window.
+struct StartupState {
+    // Given by the program before the main window is made.
+    std::string programPath;
+    std::vector<std::string> parameters;  // plain command-line parameters
+    std::string openFile;                 // a lesson named with --open, not loaded yet
+
+    // Set when the main window is made.
+    bool FullScreenMode = kFullScreenMode;
+    std::string StartFolder;
+    std::string WorkFolder;
+    std::string ProtocolFolder;
+    std::string volumeProgram;
+    ProgramFileFacts facts;
+    ScalingState scaling;
+    int restoreWidth = 0;  // the window's size after the start-up scaling
+    int restoreHeight = 0;
+    bool activated = false;  // the first activation has run
 };
 
 // Where the bare program ends: for an ELF file the end of its last section, segment or header

@@ -118,6 +118,17 @@ TEST(Folders, StartFolderFileHoldsLengthAndTrimmedPath) {
     EXPECT_FALSE(writeStartFolderFile(dir / "missing", "/"));
 }
 
+TEST(Folders, StartupSequence) {
+    TempDir dir;
+    fs::create_directories(dir / "tmp");
+    const auto folders = prepareStartupFolders(dir.path(), dir / "tmp/", {});
+    EXPECT_EQ(folders.WorkFolder, dir / "tmp/RSDDIR");
+    EXPECT_EQ(folders.ProtocolFolder, dir / "tmp/RSDDIR/txDATA");
+    EXPECT_TRUE(folders.messages.empty());
+    EXPECT_TRUE(fs::is_directory(folders.ProtocolFolder));
+    EXPECT_EQ(readFile(dir / "tmp/RSDDIR/averz.stm").substr(4), dir.path());
+}
+
 // The data root set-up with a temporary folder, a program folder and a "drive" folder.
 class DataRoot : public ::testing::Test {
   protected:

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "lesson/texts.h"
+#include "support/fake_user_dialogs.h"
+
 namespace textaria::lesson {
 namespace {
 
@@ -63,6 +66,19 @@ TEST(Scaling, ScaleFactorInput) {
     for (const auto& [text, expected] : cases) EXPECT_EQ(parseScaleFactor(text), expected) << text;
     EXPECT_EQ(formatScaleFactor(1.0), "1.00");
     EXPECT_EQ(formatScaleFactor(0.85), "0.85");
+}
+
+TEST(Scaling, AskingForKRepeatsUntilValid) {
+    testing::FakeUserDialogs dialogs;
+    dialogs.inputAnswers = {std::string("1,1"), std::string("1.25"), std::string(" 1.1 ")};
+    EXPECT_DOUBLE_EQ(askScaleFactor(dialogs, 0.9), 1.1);
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[0].caption, texts::kScaleFactorTitle);
+    EXPECT_EQ(dialogs.shown[0].defaultText, "0.90");
+
+    dialogs.inputAnswers = {std::string("x"), std::nullopt};
+    EXPECT_DOUBLE_EQ(askScaleFactor(dialogs, 1.15), 1.15);  // cancel keeps K
+    EXPECT_FALSE(dialogs.ranOut);
 }
 
 TEST(Scaling, PageMargins) {
