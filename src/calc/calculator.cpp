@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iostream>
 
 #include "calc/calculator_commands.h"
 #include "calc/numeric_number.h"
@@ -167,14 +168,14 @@ LineAnswer Calculator::evaluate(std::string_view line) {
 std::string Calculator::runCommand(const CalculatorCommand& command, std::string_view line) {
     const auto arguments = commandArguments(line, command.takesTerm);
     if (!arguments) return texts::kCalcError;
-    CommandContext context{variables_, decimals(), *interrupt_, dialogs_};
+    CommandContext context{variables_, decimals(), *interrupt_, dialogs_, overflowOut_};
     std::string answer = command.run(*arguments, context);
     commandError_ = context.errorFlag;
     return answer;
 }
 
 std::string Calculator::formula(std::string_view line) {
-    const Evaluation e = EvaluateFormula(line, variables_);
+    const Evaluation e = EvaluateFormula(line, variables_, *overflowOut_);
     if (!evaluationSucceeded(e.code)) return texts::kCalcError;
     return CleanNumber(formatFixedTrimmed(e.value, format_->width, decimals()));
 }
@@ -189,11 +190,11 @@ LineAnswer Calculator::assign(std::string_view line) {
     // Variable=Wert first, then Wert=Variable.
     char target = 0;
     double value = 0;
-    if (const Evaluation e = EvaluateFormula(right, variables_);
+    if (const Evaluation e = EvaluateFormula(right, variables_, *overflowOut_);
         evaluationSucceeded(e.code) && isVariableLetter(left)) {
         target = left[0];
         value = e.value;
-    } else if (const Evaluation f = EvaluateFormula(left, variables_);
+    } else if (const Evaluation f = EvaluateFormula(left, variables_, *overflowOut_);
                evaluationSucceeded(f.code) && isVariableLetter(right)) {
         target = right[0];
         value = f.value;
@@ -282,6 +283,11 @@ std::optional<std::string> Calculator::entryForListLine(std::string_view lineTex
 void Calculator::activate() {
     savedDecimals_ = decimals();
     variables_.values = resetOnOpen_ ? outerVariables_ : calculatorVariables_;
+}
+
+void Calculator::clearSavedVariables() {
+    outerVariables_.fill(0.0);
+    calculatorVariables_.fill(0.0);
 }
 
 void Calculator::clear() {

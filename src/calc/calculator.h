@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -97,6 +98,8 @@ class Calculator {
 
     void setInterruptPoll(InterruptPoll& poll) { interrupt_ = &poll; }
     void setDialogs(platform::UserDialogs* dialogs) { dialogs_ = dialogs; }
+    // Where the evaluator reports a stack overflow; standard output unless told otherwise.
+    void setOverflowOutput(std::ostream& out) { overflowOut_ = &out; }
 
     // Enter or F1 on a non-empty line.
     LineAnswer evaluate(std::string_view line);
@@ -140,6 +143,7 @@ class Calculator {
     // What the lesson player and the data entry dialog use.
     VariableValues& outerVariables() { return outerVariables_; }
     VariableValues& calculatorVariables() { return calculatorVariables_; }
+    void clearSavedVariables();  // both saved copies to 0, as before a "%%" page opens it
     void setResetOnOpen(bool reset) { resetOnOpen_ = reset; }
     bool resetOnOpen() const { return resetOnOpen_; }
     const std::string& calculatorResult() const { return calculatorResult_; }
@@ -156,6 +160,7 @@ class Calculator {
     NoInterrupt noInterrupt_;
     InterruptPoll* interrupt_ = &noInterrupt_;
     platform::UserDialogs* dialogs_ = nullptr;
+    std::ostream* overflowOut_ = &std::cout;
 
     VariableValues outerVariables_{};
     VariableValues calculatorVariables_{};

@@ -105,7 +105,7 @@ bool collectLargeFactors(double m, std::vector<double>& factors, CommandContext&
 Sample sampleTerm(std::string_view term, double x, CommandContext& context) {
     context.errorFlag = false;
     context.variables['X'] = x;
-    const Evaluation evaluation = EvaluateFormula(term, context.variables);
+    const Evaluation evaluation = EvaluateFormula(term, context.variables, *context.overflowOut);
     if (!evaluationSucceeded(evaluation.code)) {
         context.errorFlag = true;
         return {0.0, false};
@@ -270,7 +270,7 @@ std::string combinationsCommand(std::string_view arguments, CommandContext& cont
 
     const auto factorial = [&](double v) -> std::optional<double> {
         const std::string formula = "fak(" + formatFixedTrimmed(v, 0, 0) + ")";
-        const Evaluation e = EvaluateFormula(formula, context.variables);
+        const Evaluation e = EvaluateFormula(formula, context.variables, *context.overflowOut);
         if (!evaluationSucceeded(e.code)) return std::nullopt;
         return e.value;
     };

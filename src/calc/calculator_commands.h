@@ -3,6 +3,7 @@
 // function term f(x) they share. Every command answers with the text for the entry line.
 #pragma once
 
+#include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,7 @@ struct CommandContext {
     int decimals = 2;             // NumberDecimals of the answer
     InterruptPoll& interrupt;
     platform::UserDialogs* dialogs = nullptr;  // for the integral's argument message
+    std::ostream* overflowOut = &std::cout;    // the evaluator's stack-overflow message
     bool errorFlag = false;                    // CommandErrorFlag
 };
 

@@ -58,6 +58,7 @@ int runCalc(const CommandArgs& args) {
     calc::StepBudget budget(kPollsPerLine);
     calculator.setDialogs(&dialogs);
     calculator.setInterruptPoll(budget);
+    calculator.setOverflowOutput(std::cerr);  // stdout carries the entry lines only
 
     std::size_t i = 0;
     if (i < args.size() && args[i] == "--decimals") {

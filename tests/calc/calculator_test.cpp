@@ -209,6 +209,12 @@ TEST(CalculatorLifecycle, OwnValuesSurviveClosingWhileTheSharedOnesHoldTheOuterV
 
     calculator.clear();
     for (double v : variables.values) EXPECT_DOUBLE_EQ(v, 0.0);
+    calculator.evaluate("p=1");
+    calculator.close("");
+    calculator.clearSavedVariables();
+    EXPECT_DOUBLE_EQ(variables['p'], 5.0);  // the shared values are the player's business
+    calculator.activate();
+    EXPECT_DOUBLE_EQ(variables['p'], 0.0);
 }
 
 TEST(CalculatorTextMemoryAndHelp, F3KeepsOnlyNonEmptyLinesAndShiftF6NeedsF5) {

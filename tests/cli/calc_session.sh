@@ -31,6 +31,11 @@ check endless_zero "$(printf ' Fehler \nz = 1.41')" \
 check int_message_stdout " Fehler " "$("$cli" calc "int(x,2,1)" 2>/dev/null)"
 check int_message_stderr "textaria-cli calc: 2,1...2" "$("$cli" calc "int(x,2,1)" 2>&1 >/dev/null)"
 
+# The evaluator's stack-overflow line is not an entry line: it goes to stderr here.
+open=$(printf '(%.0s' $(seq 40))
+check overflow_stdout "$(printf ' Fehler \n2')" "$("$cli" calc "${open}1" "1+1" 2>/dev/null)"
+"$cli" calc "${open}1" 2>&1 >/dev/null | grep -q "STACK-" || { echo "FAIL overflow_stderr"; fails=1; }
+
 for bad in "" "--decimals" "--decimals 15 1" "--decimals -1 1" "--decimals x 1" "--decimals 2"; do
     # shellcheck disable=SC2086
     "$cli" calc $bad >/dev/null 2>&1
