@@ -27,6 +27,7 @@ class InputFile {
     bool readExactly(char* data, std::size_t count);
     // Why the last read failed.
     std::string lastError() const { return error_; }
+    std::FILE* handle() const { return file_; }
 
   private:
     std::FILE* file_ = nullptr;
@@ -50,6 +51,7 @@ class TempOutput {
     std::string commit(std::filesystem::perms permissions = std::filesystem::perms::unknown);
     void discard();
     std::string lastError() const { return error_; }
+    std::FILE* handle() const { return file_; }
 
   private:
     std::FILE* file_ = nullptr;
