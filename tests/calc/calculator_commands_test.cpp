@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <sstream>
 #include <string>
 
 #include "calc/calculator.h"
@@ -161,6 +163,38 @@ TEST(CalculatorCommands, SamplingClampsAndReportsFailures) {
     EXPECT_DOUBLE_EQ(derivativeAt("ln(x)", 1, 0, context).value, 1e18);
     EXPECT_TRUE(sampleTerm("x", 3, context).ok);
     EXPECT_FALSE(context.errorFlag);
+}
+
+TEST(CalculatorCommands, HostileLinesAlwaysGetAnAnswer) {
+    const char* pieces[] = {"pfz",      "qua",
+                            "dif",      "int",
+                            "nul",      "kom",
+                            "gau",      "(",
+                            ")",        ",",
+                            "=",        "x",
+                            "a",        "^^",
+                            "-",        "1e400",
+                            "0",        "7",
+                            ".",        " ",
+                            "/",        "*",
+                            "sqrt",     "fak",
+                            "\xc3\xa4", "((((((((((((((((",
+                            ":"};
+    std::mt19937 random(12345);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
+    std::uniform_int_distribution<int> length(0, 12);
+    FormulaVariables variables;
+    Calculator calculator(variables);
+    StepBudget budget(200);
+    calculator.setInterruptPoll(budget);
+    std::ostringstream overflow;
+    calculator.setOverflowOutput(overflow);
+    for (int i = 0; i < 3000; ++i) {
+        std::string line;
+        for (int n = length(random); n > 0; --n) line += pieces[pick(random)];
+        budget.refill(200);
+        EXPECT_FALSE(calculator.evaluate(line).text.empty()) << line;
+    }
 }
 
 }  // namespace
