@@ -19,8 +19,8 @@ constexpr const char* kHelp =
     "missing.\n"
     "A PROGRAM that already carries a lesson gets the new one instead.\n"
     "\n"
-    "Layout of OUT: the bare program, the archive unchanged, then 24 bytes: the archive's\n"
-    "offset and size (unsigned 64-bit little-endian) and \"TXA-RSD1\".\n"
+    "Layout of OUT: the bare program (as far as its ELF headers reach), then the archive\n"
+    "unchanged up to the end of the file.\n"
     "Exit status 0 on success, 1 when PROGRAM or ARCHIVE cannot be read or OUT not written.\n";
 
 int run(const CommandArgs& args) {

@@ -53,6 +53,8 @@ inline constexpr const char* kCannotWrite = "Datei {} kann nicht geschrieben wer
 
 inline constexpr const char* kBundleProgramUnreadable =
     "Programmdatei {} kann nicht gelesen werden: {}";
+inline constexpr const char* kBundleNotAProgram =
+    "{} ist keine Programmdatei (ELF); nur an ein Programm kann eine Lektion angehängt werden";
 inline constexpr const char* kBundleLessonMissing =
     "Hinweis: die Ressource enthält keinen Eintrag {}; das Programm {} findet seine Lektion nicht";
 

@@ -13,22 +13,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::uint64_t getUint64(const char* at) {
-    std::uint64_t value = 0;
-    for (int i = 0; i < 8; ++i)
-        value |= std::uint64_t{static_cast<unsigned char>(at[i])} << (8 * i);
-    return value;
+// Enough of a program file's start for its ELF header and program headers.
+constexpr std::size_t kProgramHeadSize = 64 * 1024;
+
+bool isElf(const std::vector<char>& head) {
+    return head.size() >= 4 && head[0] == 0x7F && head[1] == 'E' && head[2] == 'L' &&
+           head[3] == 'F';
 }
 
-void putUint64(char* at, std::uint64_t value) {
-    for (int i = 0; i < 8; ++i) at[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+std::optional<std::vector<char>> readHead(InputFile& in) {
+    std::vector<char> head(
+        static_cast<std::size_t>(std::min<std::uint64_t>(in.size(), kProgramHeadSize)));
+    if (!in.seek(0) || !in.readExactly(head.data(), head.size())) return std::nullopt;
+    return head;
 }
 
-std::string asciiLower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return text;
+std::optional<AppendedArchive> appendedArchiveOf(const std::vector<char>& head,
+                                                 std::uint64_t fileSize) {
+    const std::uint64_t bare = bareProgramSize(head);
+    if (!carriesArchive(fileSize, bare)) return std::nullopt;
+    return AppendedArchive{bare, fileSize - bare};
 }
 
 // Removes the first part from open up to the following close, both included.
@@ -42,36 +46,19 @@ void removeFirstBracketed(std::string& text, char open, char close) {
 
 }  // namespace
 
-std::optional<AppendedArchive> parseBundleTrailer(std::span<const char> tail,
-                                                  std::uint64_t fileSize) {
-    if (tail.size() < kBundleTrailerSize || fileSize < kBundleTrailerSize) return std::nullopt;
-    const char* trailer = tail.data() + tail.size() - kBundleTrailerSize;
-    if (std::string_view(trailer + 16, 8) != kBundleMagic) return std::nullopt;
-    AppendedArchive found{getUint64(trailer), getUint64(trailer + 8)};
-    const std::uint64_t room = fileSize - kBundleTrailerSize;
-    // Both checked on their own so that huge values cannot wrap the sum around.
-    if (found.offset > room || found.size != room - found.offset) return std::nullopt;
-    if (found.size <= kMinAppendedArchiveSize) return std::nullopt;
-    return found;
-}
-
 std::optional<AppendedArchive> findAppendedArchive(std::span<const char> programBytes) {
-    return parseBundleTrailer(programBytes, programBytes.size());
+    const std::size_t headSize = std::min(programBytes.size(), kProgramHeadSize);
+    return appendedArchiveOf(
+        std::vector<char>(programBytes.begin(), programBytes.begin() + headSize),
+        programBytes.size());
 }
 
 std::optional<AppendedArchive> findAppendedArchive(const fs::path& program) {
     InputFile in;
-    if (!in.open(program).empty() || in.size() < kBundleTrailerSize) return std::nullopt;
-    char tail[kBundleTrailerSize];
-    if (!in.seek(in.size() - kBundleTrailerSize) || !in.readExactly(tail, sizeof tail))
-        return std::nullopt;
-    return parseBundleTrailer(tail, in.size());
-}
-
-std::string appendedArchiveName(const fs::path& program) {
-    const std::string name = asciiLower(program.filename().string());
-    const std::string base = name.substr(0, name.find('.'));
-    return (base.empty() ? std::string("Ressource") : base) + ".rsd";
+    if (!in.open(program).empty()) return std::nullopt;
+    const auto head = readHead(in);
+    if (!head) return std::nullopt;
+    return appendedArchiveOf(*head, in.size());
 }
 
 fs::path selfContainedLessonName(const fs::path& archivePath) {
@@ -87,7 +74,7 @@ ExtractResult ExtractAppendedArchive(const fs::path& program, const fs::path& wo
     const auto appended = findAppendedArchive(program);
     if (!appended) return result;
     result.found = true;
-    result.archivePath = workFolder / appendedArchiveName(program);
+    result.archivePath = workFolder / appendedArchiveName(program.string());
     result.lessonName = selfContainedLessonName(result.archivePath);
 
     InputFile in;
@@ -98,6 +85,24 @@ ExtractResult ExtractAppendedArchive(const fs::path& program, const fs::path& wo
                          copyBytes(in, out, appended->size, buffer) == CopyFailure::None &&
                          out.commit().empty();
     if (!written) result.error = texts::kAppendedArchiveWriteError;
+    return result;
+}
+
+ExtractResult ExtractAppendedArchive(ProgramFileFacts& facts, const fs::path& workFolder) {
+    ExtractResult result;
+    const std::vector<char>& bytes = facts.programBytes;
+    if (!facts.ArchiveAppended || facts.AppendedArchiveOffset >= bytes.size()) return result;
+    result.found = true;
+    result.archivePath = workFolder / facts.archiveName;
+    result.lessonName = selfContainedLessonName(result.archivePath);
+
+    TempOutput out;
+    const auto offset = static_cast<std::size_t>(facts.AppendedArchiveOffset);
+    const bool written = out.open(result.archivePath).empty() &&
+                         out.write(bytes.data() + offset, bytes.size() - offset) &&
+                         out.commit().empty();
+    if (!written) result.error = texts::kAppendedArchiveWriteError;
+    std::vector<char>().swap(facts.programBytes);
     return result;
 }
 
@@ -125,9 +130,19 @@ BundleResult bundleLesson(const fs::path& program, const fs::path& archive,
         result.error = texts::fillIn(texts::kBundleProgramUnreadable, {program.string(), reason});
         return result;
     }
-    // Bundling a self-contained program again replaces its lesson.
-    const auto previous = findAppendedArchive(program);
-    const std::uint64_t bareSize = previous ? previous->offset : bare.size();
+    const auto head = readHead(bare);
+    if (!head) {
+        result.error =
+            texts::fillIn(texts::kBundleProgramUnreadable, {program.string(), bare.lastError()});
+        return result;
+    }
+    // Only an ELF program tells where it ends; bundling a self-contained program again drops
+    // the lesson it carries.
+    const std::uint64_t bareSize = bareProgramSize(*head);
+    if (!isElf(*head) || bareSize > bare.size()) {
+        result.error = texts::fillIn(texts::kBundleNotAProgram, {program.string()});
+        return result;
+    }
 
     const ArchiveDirectoryRead directory = readArchiveDirectory(archive);
     if (!directory.ok()) {
@@ -135,7 +150,7 @@ BundleResult bundleLesson(const fs::path& program, const fs::path& archive,
         return result;
     }
     const std::string lessonText =
-        selfContainedLessonName(appendedArchiveName(output)).stem().string() + ".rtf";
+        selfContainedLessonName(appendedArchiveName(output.string())).stem().string() + ".rtf";
     const bool hasLessonText =
         std::any_of(directory.records.begin(), directory.records.end(),
                     [&](const ArchiveRecord& r) { return r.name == lessonText; });
@@ -148,18 +163,13 @@ BundleResult bundleLesson(const fs::path& program, const fs::path& archive,
         result.error = texts::fillIn(texts::kArchiveCannotOpen, {archive.string(), reason});
         return result;
     }
-    char trailer[kBundleTrailerSize];
-    putUint64(trailer, bareSize);
-    putUint64(trailer + 8, lesson.size());
-    std::copy(kBundleMagic.begin(), kBundleMagic.end(), trailer + 16);
-
     TempOutput out;
     if (auto reason = out.open(output); !reason.empty()) {
         result.error = texts::fillIn(texts::kCannotWrite, {output.string(), reason});
         return result;
     }
     std::vector<char> buffer(kArchiveCopyBlock);
-    CopyFailure failure = copyBytes(bare, out, bareSize, buffer);
+    CopyFailure failure = bare.seek(0) ? copyBytes(bare, out, bareSize, buffer) : CopyFailure::Read;
     if (failure == CopyFailure::Read) {
         result.error =
             texts::fillIn(texts::kBundleProgramUnreadable, {program.string(), bare.lastError()});
@@ -171,7 +181,7 @@ BundleResult bundleLesson(const fs::path& program, const fs::path& archive,
             texts::fillIn(texts::kArchiveReadError, {archive.string(), lesson.lastError()});
         return result;
     }
-    if (failure == CopyFailure::Write || !out.write(trailer, sizeof trailer)) {
+    if (failure == CopyFailure::Write) {
         result.error = texts::fillIn(texts::kCannotWrite, {output.string(), out.lastError()});
         return result;
     }

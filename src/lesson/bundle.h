@@ -1,12 +1,11 @@
 // The self-contained lesson: a copy of the program with a lesson archive appended, which starts
 // straight into that lesson.
 //
-// File layout: the bare program, the archive (unchanged, its member positions relative to its
-// own start), then a 24-byte trailer: the archive's offset (= the bare program's size) and its
-// size, both unsigned 64-bit little-endian, and the 8 bytes "TXA-RSD1". A file carries an
-// archive only when the trailer is present and the three parts add up to the file size exactly,
-// and the archive is longer than 502 bytes. The program loader ignores bytes past the ELF image,
-// so the program still runs.
+// File layout: the bare program, then the archive unchanged up to the end of the file (member
+// positions stay relative to the archive's start). The bare program's size is what its own ELF
+// headers describe (see bareProgramSize), so nothing else has to be recorded and a plain
+// "cat textaria lesson.rsd > lesson" works too. The program loader ignores bytes past the ELF
+// image, so the program still runs. An archive must be longer than 502 bytes to count.
 #pragma once
 
 #include <cstdint>
@@ -14,34 +13,23 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
+
+#include "lesson/startup_facts.h"
 
 namespace textaria::lesson {
-
-inline constexpr std::size_t kBundleTrailerSize = 24;
-inline constexpr std::string_view kBundleMagic = "TXA-RSD1";
-// Anything up to this many bytes past the bare program is not an archive.
-inline constexpr std::uint64_t kMinAppendedArchiveSize = 502;
 
 struct AppendedArchive {
     std::uint64_t offset = 0;  // also the size of the bare program
     std::uint64_t size = 0;
 };
 
-// The appended archive described by the last bytes of a file of fileSize bytes, if any.
-std::optional<AppendedArchive> parseBundleTrailer(std::span<const char> tail,
-                                                  std::uint64_t fileSize);
+// The archive appended to a program file, if it carries one.
 std::optional<AppendedArchive> findAppendedArchive(std::span<const char> programBytes);
 std::optional<AppendedArchive> findAppendedArchive(const std::filesystem::path& program);
 
-// The archive name of a self-contained program: its file name, lower-cased, up to the first "."
-// plus ".rsd". Program files here usually have no extension, so a name without "." is taken
-// whole; only a name that leaves nothing (".x") falls back to "Ressource.rsd".
-std::string appendedArchiveName(const std::filesystem::path& program);
-
 // The lesson name of a written archive: blanks, then the first "[...]" and the first "(...)"
 // are removed from its file name, so "beruf (2)" and "beruf[neu]" both open the files of "beruf".
-// The folder is kept as it is: it may legitimately contain blanks or brackets.
+// Only the file name is changed: the folder may well contain blanks or brackets.
 std::filesystem::path selfContainedLessonName(const std::filesystem::path& archivePath);
 
 struct ExtractResult {
@@ -51,8 +39,13 @@ struct ExtractResult {
     std::string error;  // the message to show before the program closes
 };
 
-// Writes the archive appended to program into workFolder under its archive name.
+// Writes the archive appended to program into workFolder under its archive name
+// (appendedArchiveName), reading it from the file.
 ExtractResult ExtractAppendedArchive(const std::filesystem::path& program,
+                                     const std::filesystem::path& workFolder);
+
+// The same from the copy of the program file read at start; releases that copy afterwards.
+ExtractResult ExtractAppendedArchive(ProgramFileFacts& facts,
                                      const std::filesystem::path& workFolder);
 
 // For the main window's first activation: writes the appended archive and unpacks it into
@@ -65,7 +58,7 @@ struct BundleResult {
     std::string warning;  // e.g. the archive lacks the lesson text the output's name calls for
 };
 
-// Writes output = program (without any archive it already carries) + archive + trailer, with
+// Writes output = the bare program (without any archive it already carries) + archive, with
 // the program's permissions. The output is replaced only when complete.
 BundleResult bundleLesson(const std::filesystem::path& program,
                           const std::filesystem::path& archive,

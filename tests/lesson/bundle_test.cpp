@@ -12,46 +12,53 @@ namespace {
 
 using namespace testing;
 
-std::string trailer(std::uint64_t offset, std::uint64_t size, std::string magic = "TXA-RSD1") {
-    std::string t(16, '\0');
-    for (int i = 0; i < 8; ++i) {
-        t[i] = static_cast<char>(offset >> (8 * i));
-        t[8 + i] = static_cast<char>(size >> (8 * i));
-    }
-    return t + magic;
+// A small but real ELF64 file: header, one program header for the code, section table last.
+std::string tinyElf() {
+    std::string elf(4096, '\0');
+    const auto put = [&](std::size_t at, std::uint64_t value, int width) {
+        for (int i = 0; i < width; ++i) elf[at + i] = static_cast<char>(value >> (8 * i));
+    };
+    elf.replace(0, 4,
+                "\x7F"
+                "ELF");
+    elf[4] = 2;          // 64-bit
+    elf[5] = 1;          // little-endian
+    put(0x20, 64, 8);    // program headers at 64
+    put(0x28, 3072, 8);  // section headers at 3072
+    put(0x36, 56, 2);
+    put(0x38, 1, 2);
+    put(0x3A, 64, 2);
+    put(0x3C, 16, 2);      // 16 x 64 bytes: the table ends at 4096
+    put(64 + 0x08, 0, 8);  // segment: offset 0, 2000 bytes
+    put(64 + 0x20, 2000, 8);
+    return elf;
 }
 
-TEST(Bundle, RecognisesOnlyAConsistentTrailer) {
+TEST(Bundle, FindsAnArchiveOnlyPastTheBareProgram) {
     struct Case {
         const char* what;
         std::string bytes;
         bool found;
     };
-    const std::string program(1000, 'p');
-    const std::string archive(503, 'a');
+    const std::string elf = tinyElf();
     const Case cases[] = {
-        {"complete", program + archive + trailer(1000, 503), true},
-        {"no trailer", program + archive, false},
-        {"wrong magic", program + archive + trailer(1000, 503, "TXA-RSD2"), false},
-        {"archive of 502 bytes", program + archive.substr(1) + trailer(1000, 502), false},
-        {"sizes do not add up", program + archive + trailer(1000, 504), false},
-        {"offset past the end", program + archive + trailer(5000, 503), false},
-        {"sum wraps around", program + archive + trailer(~std::uint64_t{0} - 100, 1604), false},
-        {"bare trailer", trailer(0, 0), false},
-        {"shorter than a trailer", "TXA-RSD1", false},
+        {"archive appended", elf + std::string(503, 'a'), true},
+        {"bare program", elf, false},
+        {"502 bytes are not an archive", elf + std::string(502, 'a'), false},
+        {"truncated program", elf.substr(0, 3000), false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const auto found = findAppendedArchive(std::span<const char>(c.bytes));
         ASSERT_EQ(found.has_value(), c.found);
         if (found) {
-            EXPECT_EQ(found->offset, 1000u);
+            EXPECT_EQ(found->offset, 4096u);
             EXPECT_EQ(found->size, 503u);
         }
     }
 }
 
-TEST(Bundle, NamesTheArchiveAndTheLessonAfterTheProgram) {
+TEST(Bundle, LessonNameDropsBlanksAndTheFirstBrackets) {
     const std::pair<const char*, const char*> archiveNames[] = {
         {"/opt/Beruf.EXE", "beruf.rsd"},
         {"beruf", "beruf.rsd"},
@@ -78,7 +85,7 @@ TEST(Bundle, NamesTheArchiveAndTheLessonAfterTheProgram) {
 class BundleFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        writeFile(folder / "program", patternBytes(5000, 1));
+        writeFile(folder / "program", tinyElf());
         fs::permissions(folder / "program", fs::perms::owner_all);
         writeFile(folder / "kurs.rtf", "{\\rtf1 # 01, Start}");
         writeFile(folder / "bild.jpg", patternBytes(300'000, 2));
@@ -97,7 +104,7 @@ TEST_F(BundleFiles, BundlesExtractsAndUnpacks) {
     EXPECT_EQ(bundled.warning, "");
     const std::string out = readFile(folder / "Kurs");
     const std::string archive = readFile(folder / "kurs.rsd");
-    EXPECT_EQ(out, readFile(folder / "program") + archive + trailer(5000, archive.size()));
+    EXPECT_EQ(out, readFile(folder / "program") + archive);
     EXPECT_NE(fs::status(folder / "Kurs").permissions() & fs::perms::owner_exec, fs::perms::none);
 
     const ExtractResult extracted = ExtractAppendedArchive(folder / "Kurs", folder / "work");
@@ -106,6 +113,15 @@ TEST_F(BundleFiles, BundlesExtractsAndUnpacks) {
     EXPECT_EQ(extracted.archivePath, folder / "work" / "kurs.rsd");
     EXPECT_EQ(extracted.lessonName, folder / "work" / "kurs.rsd");
     EXPECT_EQ(readFile(extracted.archivePath), archive);
+
+    // The same from the program file as the start-up reads it into memory.
+    fs::remove(extracted.archivePath);
+    ProgramFileFacts facts = readProgramFileFacts((folder / "Kurs").string());
+    ASSERT_TRUE(facts.ArchiveAppended);
+    const ExtractResult fromMemory = ExtractAppendedArchive(facts, folder / "work");
+    EXPECT_EQ(fromMemory.error, "");
+    EXPECT_EQ(readFile(folder / "work" / "kurs.rsd"), archive);
+    EXPECT_TRUE(facts.programBytes.empty());
 
     std::string error;
     fs::remove(extracted.archivePath);
@@ -121,8 +137,7 @@ TEST_F(BundleFiles, RebundlingReplacesTheLesson) {
     const BundleResult again = bundleLesson(folder / "first", folder / "zwei.rsd", folder / "zwei");
     ASSERT_EQ(again.error, "");
     const std::string zwei = readFile(folder / "zwei.rsd");
-    EXPECT_EQ(readFile(folder / "zwei"),
-              readFile(folder / "program") + zwei + trailer(5000, zwei.size()));
+    EXPECT_EQ(readFile(folder / "zwei"), readFile(folder / "program") + zwei);
 }
 
 TEST_F(BundleFiles, WarnsWhenTheLessonTextIsMissingAndRefusesNonArchives) {
