@@ -20,7 +20,8 @@ constexpr const char* kHelp =
 
 int run(const CommandArgs& args) {
     if (args.size() != 1) return fail("text", "takes exactly one FILE (see --help)", kExitUsage);
-    const platform::DocumentLoad load = platform::loadDocumentFile(args[0]);
+    const platform::DocumentLoad load =
+        platform::loadDocumentFile(args[0], platform::RtfDetail::TextOnly);
     if (!load.ok) return fail("text", load.error, kExitUnreadable);
     const std::string text = platform::plainText(load.text);
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)

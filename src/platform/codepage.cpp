@@ -189,6 +189,8 @@ std::string decodeTextFile(std::string_view bytes) {
     return cp1252ToUtf8(bytes);
 }
 
+const char16_t* codePageUpperHalf(int codePage) { return findTable(codePage); }
+
 bool isKnownCodePage(int codePage) {
     return codePage == kSymbolCodePage || findTable(codePage) != nullptr;
 }

@@ -27,6 +27,10 @@ bool isKnownCodePage(int codePage);
 // Unicode of one byte in a code page; unknown code pages are read as 1252.
 char32_t decodeByte(int codePage, unsigned char byte);
 
+// The Unicode values of bytes 0x80 ... 0xFF of a table-driven code page, for callers that
+// decode many bytes; nullptr for the Symbol font and unknown code pages.
+const char16_t* codePageUpperHalf(int codePage);
+
 // What a character of the Symbol font looks like as Unicode ('a' -> U+03B1 alpha). Characters
 // outside the font's range come back unchanged; U+F020 ... U+F0FF count as their low byte.
 char32_t symbolToUnicode(char32_t c);

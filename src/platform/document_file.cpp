@@ -1,5 +1,6 @@
 #include "platform/document_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -45,12 +46,12 @@ StyledText styledFromPlainText(std::string_view utf8) {
     return text;
 }
 
-StyledText documentFromBytes(std::string_view bytes) {
-    if (looksLikeRtf(bytes)) return readRtf(bytes);
+StyledText documentFromBytes(std::string_view bytes, RtfDetail detail) {
+    if (looksLikeRtf(bytes)) return readRtf(bytes, detail);
     return styledFromPlainText(decodeTextFile(bytes));
 }
 
-DocumentLoad loadDocumentFile(const std::string& path) {
+DocumentLoad loadDocumentFile(const std::string& path, RtfDetail detail) {
     DocumentLoad result;
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
@@ -69,17 +70,22 @@ DocumentLoad loadDocumentFile(const std::string& path) {
         return result;
     }
     std::string bytes;
-    char buffer[1 << 16];
+    // Read in pieces, so that a file that grows or lies about its size is still read whole.
+    const auto expected = std::filesystem::file_size(path, ec);
+    std::size_t capacity = ec ? 1 << 16 : static_cast<std::size_t>(expected) + 1;
     for (;;) {
-        const std::size_t n = std::fread(buffer, 1, sizeof buffer, file.get());
-        bytes.append(buffer, n);
-        if (n < sizeof buffer) break;
+        const std::size_t used = bytes.size();
+        bytes.resize(std::max(capacity, used + 1));
+        const std::size_t n = std::fread(bytes.data() + used, 1, bytes.size() - used, file.get());
+        bytes.resize(used + n);
+        if (n == 0 || std::feof(file.get()) || std::ferror(file.get())) break;
+        capacity = bytes.size() * 2;
     }
     if (std::ferror(file.get())) {
         result.error = std::string(texts::kFileUnreadable) + path + reasonSuffix(errno);
         return result;
     }
-    result.text = documentFromBytes(bytes);
+    result.text = documentFromBytes(bytes, detail);
     result.ok = true;
     return result;
 }

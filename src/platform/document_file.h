@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/rtf_reader.h"
 #include "platform/styled_text.h"
 
 namespace textaria::platform {
@@ -16,10 +17,10 @@ struct DocumentLoad {
 
 // RTF when the file starts with "{\rtf", otherwise a plain text file (UTF-8 or code page 1252),
 // one paragraph per line (CR LF, LF or lone CR end a line).
-DocumentLoad loadDocumentFile(const std::string& path);
+DocumentLoad loadDocumentFile(const std::string& path, RtfDetail detail = RtfDetail::Formats);
 
 // The same for bytes already in memory.
-StyledText documentFromBytes(std::string_view bytes);
+StyledText documentFromBytes(std::string_view bytes, RtfDetail detail = RtfDetail::Formats);
 
 // Plain text bytes as paragraphs in the default format.
 StyledText styledFromPlainText(std::string_view utf8);

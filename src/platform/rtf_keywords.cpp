@@ -1,7 +1,7 @@
 #include "platform/rtf_keywords.h"
 
-#include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace textaria::platform::detail {
 namespace {
@@ -163,14 +163,38 @@ constexpr bool isSorted() {
 }
 static_assert(isSorted(), "keyword table must stay sorted");
 
+// Where the words of each first letter begin in the table: most lookups compare only a few
+// words of equal length.
+struct LetterRanges {
+    std::array<std::uint16_t, 27> start{};
+};
+
+constexpr LetterRanges makeRanges() {
+    LetterRanges ranges;
+    std::size_t entry = 0;
+    for (int letter = 0; letter < 26; ++letter) {
+        ranges.start[static_cast<std::size_t>(letter)] = static_cast<std::uint16_t>(entry);
+        while (entry < std::size(kEntries) && kEntries[entry].word[0] == 'a' + letter) ++entry;
+    }
+    ranges.start[26] = static_cast<std::uint16_t>(entry);
+    return ranges;
+}
+constexpr LetterRanges kRanges = makeRanges();
+static_assert(kRanges.start[26] == std::size(kEntries), "keywords must begin with a-z");
+
 }  // namespace
 
 RtfKeyword lookupRtfKeyword(std::string_view word) {
-    const auto* end = std::end(kEntries);
-    const auto* it =
-        std::lower_bound(std::begin(kEntries), end, word,
-                         [](const Entry& e, std::string_view w) { return e.word < w; });
-    return (it != end && it->word == word) ? it->keyword : RtfKeyword::Unknown;
+    if (word.empty() || word[0] < 'a' || word[0] > 'z') return RtfKeyword::Unknown;
+    const auto letter = static_cast<std::size_t>(word[0] - 'a');
+    for (std::size_t i = kRanges.start[letter]; i < kRanges.start[letter + 1]; ++i) {
+        const std::string_view candidate = kEntries[i].word;
+        if (candidate.size() != word.size()) continue;
+        std::size_t k = 1;  // the first letters are equal
+        while (k < word.size() && candidate[k] == word[k]) ++k;
+        if (k == word.size()) return kEntries[i].keyword;
+    }
+    return RtfKeyword::Unknown;
 }
 
 }  // namespace textaria::platform::detail

@@ -1,55 +1,16 @@
 #include "platform/rtf_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
-#include <unordered_map>
-#include <vector>
 
 #include "platform/codepage.h"
 #include "platform/rtf_keywords.h"
+#include "platform/rtf_reader_impl.h"
 
 namespace textaria::platform {
+namespace detail {
 namespace {
-
-using detail::RtfKeyword;
-
-// Deeper nesting than this is counted but not kept: no real document comes near it, and hostile
-// input ("{" a hundred thousand times) must not cost memory per level.
-constexpr std::size_t kMaxDepth = 2000;
-// Fonts of code page "private": symbol fonts other than Symbol itself (Wingdings, ...), whose
-// upper bytes go to the private use area as Windows does.
-constexpr int kPrivateSymbolCodePage = -2;
-
-enum class Destination : std::uint8_t {
-    Text,
-    FontTable,
-    ColorTable,
-    Upr,  // {\upr{ansi}{\*\ud{unicode}}}: only the \ud part counts
-};
-
-struct GroupState {
-    Destination destination = Destination::Text;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool hidden = false;
-    bool inTable = false;
-    Alignment alignment = Alignment::Left;
-    int font = 0;
-    int halfPoints = 24;
-    int colour = 0;
-    int unicodeSkip = 1;
-};
-
-struct FontEntry {
-    std::string name;
-    int charset = -1;
-    int codePage = 0;
-};
-
-struct ColourEntry {
-    std::uint32_t rgb = 0;
-};
 
 bool isLetter(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
@@ -60,114 +21,15 @@ int hexValue(unsigned char c) {
     return -1;
 }
 
-int codePageOfCharset(int charset, int documentCodePage) {
-    switch (charset) {
-        case 0:
-            return 1252;
-        case 2:
-            return kSymbolCodePage;
-        case 77:
-            return 10000;
-        case 161:
-            return 1253;
-        case 162:
-            return 1254;
-        case 163:
-            return 1258;
-        case 177:
-            return 1255;
-        case 178:
-            return 1256;
-        case 186:
-            return 1257;
-        case 204:
-            return 1251;
-        case 238:
-            return 1250;
-        case 254:
-            return 437;
-        case 255:
-            return 850;
-        default:
-            return documentCodePage;
-    }
-}
+// Bytes that end a stretch of plain ASCII text.
+constexpr std::array<bool, 256> kEndsText = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = c < 0x20 || c >= 0x80 || c == '\\' || c == '{' || c == '}';
+    return table;
+}();
 
-class RtfReader {
-  public:
-    explicit RtfReader(std::string_view bytes) : in_(bytes) {}
-
-    StyledText run();
-
-  private:
-    // --- scanning
-    struct Word {
-        std::string_view name;
-        bool hasParam = false;
-        int param = 0;
-    };
-    Word readWord();
-    void readControl();
-    void handleKeyword(const Word& word, bool optional);
-    void skipRestOfGroup();
-    void openGroup();
-    bool closeGroup();  // false when the outermost group has closed
-
-    // --- text
-    void emitText(std::string_view utf8);
-    void emitChar(char32_t c);
-    void emitByte(unsigned char byte);
-    void emitUnicode(int value);
-    void flushPending();
-    void flushCellTabs();
-    void settleBeforeText();
-    void endParagraph();
-    bool paragraphHasContent() const;
-    const CharFormat& currentFormat();
-    int currentCodePage();
-
-    GroupState& state() { return stack_.back(); }
-
-    std::string_view in_;
-    std::size_t pos_ = 0;
-    std::vector<GroupState> stack_;
-    std::size_t overflowDepth_ = 0;
-    Alignment finalAlignment_ = Alignment::Left;
-    bool closed_ = false;
-
-    int documentCodePage_ = 1252;
-    int defaultFont_ = 0;
-    std::unordered_map<int, FontEntry> fonts_;
-    int tableFont_ = 0;  // font number being defined in the font table
-    std::vector<ColourEntry> colours_;
-    ColourEntry pendingColour_;
-    bool pendingColourSet_ = false;
-
-    int skipCount_ = 0;           // characters still to skip after \uN
-    char32_t highSurrogate_ = 0;  // first half of a \u pair
-    int cellTabs_ = 0;            // cells ended but not yet separated by a tab
-    // A paragraph end inside a table cell waits for what follows: before \cell it is the cell's
-    // own end (writers differ in whether they put one there), before text it is a real break.
-    bool deferredPar_ = false;
-    Alignment deferredAlignment_ = Alignment::Left;
-
-    StyledText result_;
-    Paragraph paragraph_;
-    std::string pending_;  // text of the current format not yet in paragraph_
-
-    // Cache of the format and code page for the state they were made for.
-    struct FormatKey {
-        int font = -2;
-        int halfPoints = 0;
-        int colour = 0;
-        int flags = 0;
-        bool operator==(const FormatKey&) const = default;
-    };
-    FormatKey formatKey_;
-    CharFormat format_;
-    int cachedCodePageFont_ = -3;
-    int cachedCodePage_ = 1252;
-};
+}  // namespace
 
 StyledText RtfReader::run() {
     stack_.reserve(64);
@@ -207,18 +69,13 @@ StyledText RtfReader::run() {
                 }
                 // Plain ASCII text: take the whole stretch at once.
                 std::size_t end = pos_ + 1;
-                while (end < size) {
-                    const auto d = static_cast<unsigned char>(in_[end]);
-                    if (d < 0x20 || d >= 0x80 || d == '\\' || d == '{' || d == '}') break;
-                    ++end;
-                }
+                while (end < size && !kEndsText[static_cast<unsigned char>(in_[end])]) ++end;
                 emitText(in_.substr(pos_, end - pos_));
                 pos_ = end;
             }
         }
     }
     if (highSurrogate_ != 0) emitChar(0xFFFD);
-    flushPending();
     if (deferredPar_) settleBeforeText();
     if (paragraphHasContent()) {
         flushCellTabs();
@@ -237,7 +94,6 @@ void RtfReader::openGroup() {
         ++overflowDepth_;
         return;
     }
-    flushPending();
     stack_.push_back(stack_.back());
 }
 
@@ -247,7 +103,6 @@ bool RtfReader::closeGroup() {
         --overflowDepth_;
         return true;
     }
-    flushPending();
     if (stack_.size() <= 1) return true;  // a stray "}" before the document's group
     if (stack_.size() == 2) {
         // The document's own group closes: whatever follows is not part of it.
@@ -259,7 +114,7 @@ bool RtfReader::closeGroup() {
     stack_.pop_back();
     if (closing == Destination::FontTable && state().destination != Destination::FontTable) {
         cachedCodePageFont_ = -3;
-        formatKey_ = FormatKey{};
+        formatCacheKey_ = FormatKey{};
     }
     if (closing == Destination::ColorTable && pendingColourSet_) {
         colours_.push_back(pendingColour_);
@@ -299,9 +154,7 @@ void RtfReader::readControl() {
     if (pos_ >= size) return;
     const auto c = static_cast<unsigned char>(in_[pos_]);
     if (isLetter(c)) {
-        const Word word = readWord();
-        flushPending();  // the word may change the format of what follows
-        handleKeyword(word, false);
+        handleKeyword(readWord(), false);
         return;
     }
     ++pos_;
@@ -335,7 +188,6 @@ void RtfReader::readControl() {
             return;
         case '\r':
         case '\n':
-            flushPending();
             handleKeyword(Word{"par", false, 0}, false);
             return;
         case '\t':
@@ -346,9 +198,7 @@ void RtfReader::readControl() {
             if (pos_ + 1 < size && in_[pos_] == '\\' &&
                 isLetter(static_cast<unsigned char>(in_[pos_ + 1]))) {
                 ++pos_;
-                const Word word = readWord();
-                flushPending();
-                handleKeyword(word, true);
+                handleKeyword(readWord(), true);
             }
             return;
         default:
@@ -410,13 +260,11 @@ void RtfReader::handleKeyword(const Word& word, bool optional) {
     switch (keyword) {
         case RtfKeyword::Unknown:
             if (optional) {
-                flushPending();
                 skipRestOfGroup();
             }
             return;
         case RtfKeyword::SkipDestination:
         case RtfKeyword::FieldInstruction:
-            flushPending();
             skipRestOfGroup();
             return;
         case RtfKeyword::Ansi:
@@ -452,18 +300,15 @@ void RtfReader::handleKeyword(const Word& word, bool optional) {
             if (hasParam) emitUnicode(param);
             return;
         case RtfKeyword::Upr:
-            flushPending();
             s.destination = Destination::Upr;
             return;
         case RtfKeyword::Ud:
             if (s.destination == Destination::Upr) s.destination = Destination::Text;
             return;
         case RtfKeyword::FontTable:
-            flushPending();
             s.destination = Destination::FontTable;
             return;
         case RtfKeyword::ColorTable:
-            flushPending();
             s.destination = Destination::ColorTable;
             colours_.clear();
             pendingColour_ = {};
@@ -559,7 +404,6 @@ void RtfReader::handleKeyword(const Word& word, bool optional) {
             if (deferredPar_) settleBeforeText();
             flushCellTabs();
             if (s.inTable && keyword == RtfKeyword::Par) {
-                flushPending();
                 deferredPar_ = true;
                 deferredAlignment_ = s.alignment;
             } else {
@@ -577,7 +421,6 @@ void RtfReader::handleKeyword(const Word& word, bool optional) {
             }
             return;
         case RtfKeyword::Cell:
-            flushPending();
             deferredPar_ = false;
             ++cellTabs_;
             return;
@@ -644,172 +487,7 @@ void RtfReader::handleKeyword(const Word& word, bool optional) {
     }
 }
 
-bool RtfReader::paragraphHasContent() const {
-    return !pending_.empty() || !paragraph_.runs.empty() || cellTabs_ > 0;
-}
-
-void RtfReader::endParagraph() {
-    flushPending();
-    paragraph_.alignment = state().alignment;
-    result_.paragraphs.push_back(std::move(paragraph_));
-    paragraph_ = Paragraph{};
-}
-
-int RtfReader::currentCodePage() {
-    const int font = state().font;
-    if (font == cachedCodePageFont_) return cachedCodePage_;
-    int codePage = documentCodePage_;
-    const auto it = fonts_.find(font);
-    if (it != fonts_.end()) {
-        const FontEntry& entry = it->second;
-        if (entry.codePage > 0 && isKnownCodePage(entry.codePage)) {
-            codePage = entry.codePage;
-        } else if (entry.charset >= 0) {
-            codePage = codePageOfCharset(entry.charset, documentCodePage_);
-            if (codePage == kSymbolCodePage && entry.name != "Symbol") {
-                codePage = kPrivateSymbolCodePage;
-            }
-        }
-    }
-    cachedCodePageFont_ = font;
-    cachedCodePage_ = codePage;
-    return codePage;
-}
-
-void RtfReader::emitByte(unsigned char byte) {
-    if (skipCount_ > 0) {
-        --skipCount_;
-        return;
-    }
-    const Destination d = state().destination;
-    if (d == Destination::FontTable) {
-        if (byte == ';') {
-            FontEntry& entry = fonts_[tableFont_];
-            while (!entry.name.empty() && entry.name.back() == ' ') entry.name.pop_back();
-            return;
-        }
-        if (byte < 0x80) {
-            fonts_[tableFont_].name.push_back(static_cast<char>(byte));
-        } else {
-            appendUtf8(fonts_[tableFont_].name, decodeByte(documentCodePage_, byte));
-        }
-        return;
-    }
-    if (d == Destination::ColorTable) {
-        if (byte == ';') {
-            colours_.push_back(pendingColour_);
-            pendingColour_ = {};
-            pendingColourSet_ = false;
-        }
-        return;
-    }
-    if (d != Destination::Text) return;
-    if (byte < 0x80) {
-        emitChar(byte);
-        return;
-    }
-    const int codePage = currentCodePage();
-    if (codePage == kPrivateSymbolCodePage) {
-        emitChar(char32_t{0xF000} + byte);
-    } else {
-        emitChar(decodeByte(codePage, byte));
-    }
-}
-
-void RtfReader::emitUnicode(int value) {
-    // A \u inside the fallback of another one is taken as a character of its own: files that
-    // leave out fallbacks keep their text.
-    skipCount_ = 0;
-    char32_t c = static_cast<char32_t>(value < 0 ? value + 65536 : value) & 0xFFFF;
-    if (c >= 0xD800 && c <= 0xDBFF) {
-        if (highSurrogate_ != 0) emitChar(0xFFFD);
-        highSurrogate_ = c;
-    } else {
-        if (c >= 0xDC00 && c <= 0xDFFF) {
-            c = highSurrogate_ == 0 ? 0xFFFD
-                                    : 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (c - 0xDC00);
-            highSurrogate_ = 0;
-        }
-        if (c >= 0xF020 && c <= 0xF0FF && state().destination == Destination::Text &&
-            currentCodePage() == kSymbolCodePage) {
-            emitByte(static_cast<unsigned char>(c - 0xF000));
-        } else if (state().destination == Destination::FontTable) {
-            appendUtf8(fonts_[tableFont_].name, c);
-        } else {
-            emitChar(c);
-        }
-    }
-    skipCount_ = state().unicodeSkip;
-}
-
-void RtfReader::emitChar(char32_t c) {
-    if (skipCount_ > 0) {
-        --skipCount_;
-        return;
-    }
-    if (state().destination != Destination::Text || state().hidden) return;
-    if (highSurrogate_ != 0) {
-        highSurrogate_ = 0;
-        appendUtf8(pending_, 0xFFFD);
-    }
-    if (cellTabs_ > 0 || deferredPar_) settleBeforeText();
-    appendUtf8(pending_, c);
-}
-
-void RtfReader::emitText(std::string_view utf8) {
-    if (state().hidden) return;
-    if (highSurrogate_ != 0) {
-        highSurrogate_ = 0;
-        appendUtf8(pending_, 0xFFFD);
-    }
-    if (cellTabs_ > 0 || deferredPar_) settleBeforeText();
-    pending_.append(utf8);
-}
-
-void RtfReader::settleBeforeText() {
-    if (deferredPar_) {
-        deferredPar_ = false;
-        flushPending();
-        paragraph_.alignment = deferredAlignment_;
-        result_.paragraphs.push_back(std::move(paragraph_));
-        paragraph_ = Paragraph{};
-    }
-    flushCellTabs();
-}
-
-void RtfReader::flushCellTabs() {
-    if (cellTabs_ == 0) return;
-    const int tabs = cellTabs_;
-    cellTabs_ = 0;
-    flushPending();
-    appendRun(paragraph_, std::string(static_cast<std::size_t>(tabs), '\t'), currentFormat());
-}
-
-void RtfReader::flushPending() {
-    if (pending_.empty()) return;
-    appendRun(paragraph_, pending_, currentFormat());
-    pending_.clear();
-}
-
-const CharFormat& RtfReader::currentFormat() {
-    const GroupState& s = state();
-    const FormatKey key{s.font, s.halfPoints, s.colour,
-                        (s.bold ? 1 : 0) | (s.italic ? 2 : 0) | (s.underline ? 4 : 0)};
-    if (key == formatKey_) return format_;
-    formatKey_ = key;
-    const auto font = fonts_.find(s.font);
-    format_.fontName = font != fonts_.end() ? font->second.name : std::string();
-    format_.pointSize = s.halfPoints / 2.0;
-    format_.bold = s.bold;
-    format_.italic = s.italic;
-    format_.underline = s.underline;
-    format_.color = s.colour > 0 && static_cast<std::size_t>(s.colour) < colours_.size()
-                        ? colours_[static_cast<std::size_t>(s.colour)].rgb
-                        : 0x000000;
-    return format_;
-}
-
-}  // namespace
+}  // namespace detail
 
 bool looksLikeRtf(std::string_view bytes) {
     std::size_t i = 0;
@@ -821,6 +499,8 @@ bool looksLikeRtf(std::string_view bytes) {
     return bytes.compare(i, 5, "{\\rtf") == 0;
 }
 
-StyledText readRtf(std::string_view rtfBytes) { return RtfReader(rtfBytes).run(); }
+StyledText readRtf(std::string_view rtfBytes, RtfDetail detail) {
+    return detail::RtfReader(rtfBytes, detail == RtfDetail::TextOnly).run();
+}
 
 }  // namespace textaria::platform

@@ -17,7 +17,10 @@ struct PlainCase {
 
 template <std::size_t N>
 void expectAll(const PlainCase (&cases)[N]) {
-    for (const PlainCase& c : cases) EXPECT_EQ(plain(c.rtf), c.expected) << c.name;
+    for (const PlainCase& c : cases) {
+        EXPECT_EQ(plain(c.rtf), c.expected) << c.name;
+        EXPECT_EQ(plainText(readRtf(c.rtf, RtfDetail::TextOnly)), c.expected) << c.name;
+    }
 }
 
 TEST(RtfReader, ParagraphsAndLineEnds) {

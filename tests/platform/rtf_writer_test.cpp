@@ -68,6 +68,7 @@ TEST(RtfWriter, ReadingWhatWasWrittenGivesTheSameText) {
         const StyledText back = readRtf(rtf);
         ASSERT_EQ(plainText(back), plainText(text)) << rtf;
         ASSERT_TRUE(back == text) << rtf;
+        ASSERT_EQ(plainText(readRtf(rtf, RtfDetail::TextOnly)), plainText(text)) << rtf;
     }
 }
 
