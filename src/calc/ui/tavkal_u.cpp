@@ -81,6 +81,7 @@ int widgetPosition(const std::string& text, std::size_t offset) {
 QLabel* addLabel(QWidget* parent, QLayout* layout, const char* name, const char* text) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);  // "<Enter>" is text, not markup
     layout->addWidget(label);
     return label;
 }
@@ -175,6 +176,7 @@ void TForm13::FormCreate() {
 
     Label8 = new QLabel(QString::fromUtf8(texts::kCalcVariablesLabelDesign), this);
     Label8->setObjectName(QStringLiteral("Label8"));
+    Label8->setTextFormat(Qt::PlainText);
     main->addWidget(Label8);
 
     RichEdit1 = new QTextEdit(this);
