@@ -234,4 +234,18 @@ DataRootSetup setUpDataRoot(const DataRootEnvironment& environment,
     return {true, dataRoot, {}};
 }
 
+std::string installLineDrawFont(std::string_view dataRoot, const std::string& sourceFont) {
+    const std::string target = joinPath(joinPath(dataRoot, kDataSubFolders[0]), kLineDrawFontFile);
+    const std::string partial = target + ".part";
+    std::error_code ec;
+    if (!fs::is_regular_file(sourceFont, ec)) return {};
+    fs::copy_file(sourceFont, partial, fs::copy_options::overwrite_existing, ec);
+    if (!ec) fs::rename(partial, target, ec);
+    if (ec) {
+        fs::remove(partial, ec);
+        return {};
+    }
+    return target;
+}
+
 }  // namespace textaria::lesson

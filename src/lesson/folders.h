@@ -87,4 +87,11 @@ struct DataRootSetup {
 // creates the data root and its sub-folders. Never writes tavconfig.txt.
 DataRootSetup setUpDataRoot(const DataRootEnvironment& environment, platform::UserDialogs& dialogs);
 
+// The line-drawing font's file in the data root's DATASYS folder.
+inline constexpr std::string_view kLineDrawFontFile = "linedraw.ttf";
+
+// Writes the line-drawing font (a copy of the given font file) into DATASYS; returns the
+// written path, or empty when it could not be written.
+std::string installLineDrawFont(std::string_view dataRoot, const std::string& sourceFont);
+
 }  // namespace textaria::lesson

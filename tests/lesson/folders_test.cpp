@@ -208,6 +208,17 @@ TEST_F(DataRoot, WithoutTempFolderAsksForTheDrive) {
     EXPECT_EQ(dialogs.shown.size(), 2u);
 }
 
+TEST_F(DataRoot, LineDrawFontGoesIntoDataSys) {
+    const auto setup = setUpDataRoot(environment, dialogs);
+    ASSERT_TRUE(setup.ok);
+    writeFile(dir / "font.ttf", "glyphs");
+    EXPECT_EQ(installLineDrawFont(setup.DataRoot, dir / "font.ttf"),
+              setup.DataRoot + "/DATASYS/linedraw.ttf");
+    EXPECT_EQ(readFile(setup.DataRoot + "/DATASYS/linedraw.ttf"), "glyphs");
+    EXPECT_EQ(installLineDrawFont(setup.DataRoot, dir / "missing.ttf"), "");
+    EXPECT_EQ(readFile(setup.DataRoot + "/DATASYS/linedraw.ttf"), "glyphs");  // left intact
+}
+
 TEST_F(DataRoot, MissingDriveFolder) {
     environment.letterBase = dir / "nowhere";
     configure("x");

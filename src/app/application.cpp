@@ -1,0 +1,60 @@
+#include "app/application.h"
+
+#include "calc/ui/tavkal_u.h"
+#include "player/ui/tavsound1_u.h"
+#include "player/ui/tform1.h"
+#include "script/ui/input_u.h"
+#include "script/ui/select_u.h"
+#include "script/ui/tedit_u.h"
+
+namespace textaria::app {
+
+Application::Application(const std::string& programPath, const StartupOptions& options) {
+    state_.startup.programPath = programPath;
+    state_.startup.parameters = options.parameters;
+    state_.startup.openFile = options.openFile;
+}
+
+// The windows go before the state they refer to; the main window last, as it empties the
+// work folder and ends the viewers.
+Application::~Application() {
+    form28_.reset();
+    form27_.reset();
+    form2_.reset();
+    form30_.reset();
+    form13_.reset();
+    form1_.reset();
+}
+
+bool Application::createWindows() {
+    form1_ = std::make_unique<player::TForm1>(state_.startup, state_.dialogs, state_.programs);
+    state_.dialogs.setParent(form1_.get());
+    connect(form1_.get(), &player::TForm1::closed, this, &Application::finished);
+    form13_ = std::make_unique<calc::TForm13>(state_.variables);
+    form30_ = std::make_unique<player::TForm30>();
+    form30_->setPrograms(&state_.programs);
+    form30_->setDialogs(&state_.dialogs);
+    form2_ = std::make_unique<script::TForm2>(state_.dialogs, state_.fonts);
+    if (!form2_->startedUp()) return false;
+    form27_ = std::make_unique<script::TForm27>();
+    form28_ = std::make_unique<script::TForm28>();
+    return true;
+}
+
+void Application::show() {
+    if (form1_) form1_->show();
+}
+
+void Application::anotherStart(const QStringList& arguments) {
+    if (!form1_) return;
+    std::vector<std::string> list;
+    for (const QString& a : arguments) list.push_back(a.toStdString());
+    const auto options = parseStartupOptions(list);
+    if (!options.openFile.empty()) form1_->requestOpen(options.openFile);
+    form1_->setWindowState((form1_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    form1_->show();
+    form1_->raise();
+    form1_->activateWindow();
+}
+
+}  // namespace textaria::app

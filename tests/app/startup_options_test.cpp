@@ -1,0 +1,28 @@
+#include "app/startup_options.h"
+
+#include <gtest/gtest.h>
+
+namespace textaria::app {
+namespace {
+
+TEST(StartupOptions, OptionsAndPlainParameters) {
+    auto options = parseStartupOptions({"/D/Schule/Klasse", "--open", "/a/demo.rsd", "3a/test.rsd",
+                                        "--quit-after", "6", "--screenshot", "/tmp/shot.png"});
+    EXPECT_TRUE(options.error.empty());
+    EXPECT_EQ(options.openFile, "/a/demo.rsd");
+    EXPECT_EQ(options.screenshotFile, "/tmp/shot.png");
+    EXPECT_EQ(options.quitAfterSeconds, 6);
+    EXPECT_EQ(options.parameters, (std::vector<std::string>{"/D/Schule/Klasse", "3a/test.rsd"}));
+
+    EXPECT_TRUE(parseStartupOptions({}).parameters.empty());
+    EXPECT_FALSE(parseStartupOptions({}).quitAfterSeconds);
+}
+
+TEST(StartupOptions, MalformedOptions) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"--open"}, {"--quit-after", "soon"}, {"--quit-after", "-1"}, {"--quit-after", "2x"}})
+        EXPECT_FALSE(parseStartupOptions(arguments).error.empty()) << arguments.front();
+}
+
+}  // namespace
+}  // namespace textaria::app
