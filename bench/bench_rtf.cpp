@@ -15,7 +15,8 @@ namespace {
 
 using namespace textaria::platform;
 
-std::string makeLessonRtf(std::size_t targetSize) {
+// styledEvery: about one word in that many is a formatted group, one in that many a gap.
+std::string makeLessonRtf(std::size_t targetSize, std::size_t styledEvery) {
     std::mt19937 random(1252);
     auto pick = [&random](std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
@@ -62,7 +63,7 @@ std::string makeLessonRtf(std::size_t targetSize) {
         for (int paragraph = 0; paragraph < 12; ++paragraph) {
             rtf += "\\pard\\ql\\plain\\f0\\fs24 ";
             for (int word = 0; word < 40; ++word) {
-                const std::size_t choice = pick(10);
+                const std::size_t choice = pick(styledEvery);
                 if (choice == 0) {
                     rtf += "{";
                     rtf += kStyles[pick(std::size(kStyles))];
@@ -90,7 +91,7 @@ std::string makeLessonRtf(std::size_t targetSize) {
 
 const std::string& sample() {
     static const std::string rtf = [] {
-        std::string made = makeLessonRtf(2 * 1024 * 1024);
+        std::string made = makeLessonRtf(2 * 1024 * 1024, 10);
         if (const char* path = std::getenv("TEXTARIA_RTF_SAMPLE")) {
             std::ofstream(path, std::ios::binary)
                 .write(made.data(), static_cast<long>(made.size()));
@@ -99,6 +100,32 @@ const std::string& sample() {
     }();
     return rtf;
 }
+
+// Mostly running text, as teachers write it.
+const std::string& plainSample() {
+    static const std::string rtf = makeLessonRtf(2 * 1024 * 1024, 60);
+    return rtf;
+}
+
+void BM_ReadPlainLessonRtf(benchmark::State& state) {
+    const std::string& rtf = plainSample();
+    for (auto _ : state) {
+        StyledText text = readRtf(rtf);
+        benchmark::DoNotOptimize(text);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * rtf.size()));
+}
+BENCHMARK(BM_ReadPlainLessonRtf)->Unit(benchmark::kMillisecond);
+
+void BM_ReadRtfTextOnly(benchmark::State& state) {
+    const std::string& rtf = sample();
+    for (auto _ : state) {
+        StyledText text = readRtf(rtf, RtfDetail::TextOnly);
+        benchmark::DoNotOptimize(text);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * rtf.size()));
+}
+BENCHMARK(BM_ReadRtfTextOnly)->Unit(benchmark::kMillisecond);
 
 void BM_ReadRtf(benchmark::State& state) {
     const std::string& rtf = sample();

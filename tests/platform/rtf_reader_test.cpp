@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
 #include <string>
 
 namespace textaria::platform {
@@ -194,6 +198,43 @@ TEST(RtfReader, EveryPrefixOfADocumentIsReadable) {
             EXPECT_EQ(full.compare(0, lineEnd + 2, part, 0, lineEnd + 2), 0) << n;
         }
         EXPECT_LE(part.size(), full.size()) << n;
+    }
+}
+
+// Damaged copies of real documents: nothing may crash, and reading with or without formats must
+// give the same text.
+TEST(RtfReader, DamagedDocumentsAreReadAlike) {
+    static const char* const kInserts[] = {"{",      "}",     "\\",        "\\bin",
+                                           "\\u-",   "\\'",   "\\*\\x",    "\\par",
+                                           "\\cell", "\\row", "\\fonttbl", "\\uc9"};
+    const auto dir = std::filesystem::path(__FILE__).parent_path() / "data" / "rtf";
+    std::mt19937 rng(77);
+    for (const char* name : {"lesson_lo.rtf", "lesson_abiword.rtf", "lesson_pandoc.rtf"}) {
+        std::ifstream in(dir / name, std::ios::binary);
+        std::stringstream buffer;
+        buffer << in.rdbuf();
+        const std::string original = buffer.str();
+        ASSERT_FALSE(original.empty()) << name;
+        for (int round = 0; round < 400; ++round) {
+            std::string damaged = original;
+            for (int edits = 1 + static_cast<int>(rng() % 4); edits > 0; --edits) {
+                const std::size_t at = rng() % damaged.size();
+                switch (rng() % 3) {
+                    case 0:
+                        damaged[at] = static_cast<char>(rng() % 256);
+                        break;
+                    case 1:
+                        damaged.insert(at, kInserts[rng() % std::size(kInserts)]);
+                        break;
+                    default:
+                        damaged.erase(at, rng() % 64);
+                        break;
+                }
+                if (damaged.empty()) damaged = "{";
+            }
+            const std::string formatted = plainText(readRtf(damaged));
+            ASSERT_EQ(formatted, plainText(readRtf(damaged, RtfDetail::TextOnly))) << damaged;
+        }
     }
 }
 
