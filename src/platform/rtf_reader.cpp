@@ -34,6 +34,7 @@ constexpr std::array<bool, 256> kEndsText = [] {
 StyledText RtfReader::run() {
     stack_.reserve(64);
     stack_.emplace_back();
+    isDocument_ = looksLikeRtf(in_);
     const std::size_t size = in_.size();
     while (pos_ < size) {
         const auto c = static_cast<unsigned char>(in_[pos_]);
@@ -104,7 +105,7 @@ bool RtfReader::closeGroup() {
         return true;
     }
     if (stack_.size() <= 1) return true;  // a stray "}" before the document's group
-    if (stack_.size() == 2) {
+    if (stack_.size() == 2 && isDocument_) {
         // The document's own group closes: whatever follows is not part of it.
         finalAlignment_ = state().alignment;
         stack_.pop_back();
@@ -317,6 +318,12 @@ void RtfReader::handleKeyword(const Word& word, bool optional) {
         case RtfKeyword::Field:
         case RtfKeyword::FieldResult:
             return;  // the field's result is ordinary text of the group
+        case RtfKeyword::Bin: {
+            // Binary data carries no characters, wherever it stands.
+            const std::size_t n = hasParam && param > 0 ? static_cast<std::size_t>(param) : 0;
+            pos_ = n >= in_.size() - pos_ ? in_.size() : pos_ + n;
+            return;
+        }
         default:
             break;
     }
@@ -431,12 +438,6 @@ void RtfReader::handleKeyword(const Word& word, bool optional) {
             flushCellTabs();
             endParagraph();
             return;
-        case RtfKeyword::Bin: {
-            // Binary data in running text carries no characters.
-            const std::size_t n = hasParam && param > 0 ? static_cast<std::size_t>(param) : 0;
-            pos_ = n >= in_.size() - pos_ ? in_.size() : pos_ + n;
-            return;
-        }
         case RtfKeyword::Tab:
             emitChar('\t');
             return;

@@ -102,6 +102,7 @@ class RtfReader {
     std::size_t overflowDepth_ = 0;
     Alignment finalAlignment_ = Alignment::Left;
     bool closed_ = false;
+    bool isDocument_ = false;  // starts with "{\rtf": its outermost group is the whole text
 
     int documentCodePage_ = 1252;
     int defaultFont_ = 0;

@@ -42,6 +42,7 @@ TEST(RtfReader, ParagraphsAndLineEnds) {
         {"section end after a paragraph", R"({\rtf1 a\par\sect\sectd b\par})", "a\r\nb\r\n"},
         {"blanks and tabs kept", "{\\rtf1   a  \\tab b\t c  }", "  a  \tb\t c  "},
         {"text after the document is ignored", R"({\rtf1 a}junk\par)", "a"},
+        {"no document group: all of it", R"(a {b} c\par d)", "a b c\r\nd"},
     };
     expectAll(cases);
 }
