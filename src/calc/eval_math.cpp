@@ -9,19 +9,17 @@ namespace {
 // functions give exact values at the familiar angles (sin 30 = 0.5, cos 60 = 0.5, tan 45 = 1).
 constexpr long double kPi = 3.141592653589793238462643383279502884L;
 
-double checked(double r, bool& calcError) {
-    if (std::isfinite(r)) return r;
-    calcError = true;  // beyond the double range
-    return 0.0;
-}
-
 double fail(bool& calcError) {
     calcError = true;
     return 0.0;
 }
 
-long double radians(double degrees) { return degrees * kPi / 180.0L; }
-double toDegrees(long double radians) { return static_cast<double>(radians * 180.0L / kPi); }
+constexpr long double kRadiansPerDegree = kPi / 180.0L;
+constexpr long double kDegreesPerRadian = 180.0L / kPi;
+
+long double radians(double degrees) { return degrees * kRadiansPerDegree; }
+long double degrees(long double radians) { return radians * kDegreesPerRadian; }
+double toDegrees(long double radians) { return static_cast<double>(degrees(radians)); }
 
 // Ties go to the even neighbour, independent of the floating-point rounding mode.
 double roundHalfEven(double x) {
@@ -40,18 +38,9 @@ double factorial(double x) {
 
 }  // namespace
 
-double add(double a, double b, bool& calcError) { return checked(a + b, calcError); }
-double subtract(double a, double b, bool& calcError) { return checked(a - b, calcError); }
-double multiply(double a, double b, bool& calcError) { return checked(a * b, calcError); }
-
-double divide(double a, double b, bool& calcError) {
-    if (b == 0.0) return fail(calcError);
-    return checked(a / b, calcError);
-}
-
 // The magnitude comes from pow, which is exact for whole exponents (2^3 = 8, so TRUNC(2^3) = 8
 // and (-2)^3^2 is -512); the sign rules and the range test on ln(b)*e decide everything else.
-double power(double base, double exponent, bool& calcError) {
+double powerInGeneral(double base, double exponent, bool& calcError) {
     int sign = 1;
     if (base < 0.0) {
         base = -base;
@@ -65,8 +54,14 @@ double power(double base, double exponent, bool& calcError) {
         if (exponent < 0.0) return fail(calcError);
         return 0.0;
     }
-    const double l = std::log(base) * exponent;
-    if (l < -450.0 || l > 450.0 || sign == 0) return fail(calcError);
+    if (sign == 0) return fail(calcError);
+    // |ln b| < (|binary exponent of b| + 1) * ln 2: when that bound keeps ln(b)*e well inside
+    // the range, the logarithm need not be computed.
+    const double lnBound = (std::abs(std::ilogb(base)) + 1) * 0.6931471805599453;
+    if (lnBound * std::fabs(exponent) > 449.0) {
+        const double l = std::log(base) * exponent;
+        if (l < -450.0 || l > 450.0) return fail(calcError);
+    }
     return sign * std::pow(base, exponent);
 }
 
@@ -82,9 +77,10 @@ double applyFunction(FunctionId id, double x, bool& calcError) {
         case FunctionId::Cos:
             return snapToZero(static_cast<double>(std::cos(radians(x))));
         case FunctionId::Tan: {
-            const long double c = std::cos(radians(x));
+            long double s = 0.0L, c = 0.0L;
+            ::sincosl(radians(x), &s, &c);
             if (std::fabs(c) < kSnapLimit) return fail(calcError);
-            return static_cast<double>(std::sin(radians(x)) / c);
+            return static_cast<double>(s / c);
         }
         case FunctionId::Asin:
             if (x > 1.0 || x < -1.0) return fail(calcError);
@@ -96,11 +92,11 @@ double applyFunction(FunctionId id, double x, bool& calcError) {
             if (x == 1.0) return 0.0;
             if (x == -1.0) return 180.0;
             const long double r =
-                std::atan(std::sqrt(1.0L - static_cast<long double>(x) * x) / x) * 180.0L / kPi;
+                degrees(std::atan(std::sqrt(1.0L - static_cast<long double>(x) * x) / x));
             return static_cast<double>(r < 0 ? r + 180.0L : r);
         }
         case FunctionId::Atan: {
-            const long double r = std::atan(static_cast<long double>(x)) * 180.0L / kPi;
+            const long double r = degrees(std::atan(static_cast<long double>(x)));
             return static_cast<double>(r < 0 ? r + 180.0L : r);
         }
         case FunctionId::Log:

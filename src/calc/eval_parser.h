@@ -19,27 +19,28 @@ enum class Nonterminal : std::uint8_t { Sum, Product, Power, Signed, Operand, Pr
 struct Rule {
     Nonterminal left;
     std::uint8_t length;
+    bool passesOn = false;  // one symbol whose value goes up unchanged, for every semantics
 };
 
 // Rules 1..16; index 0 unused.
 inline constexpr std::array<Rule, 17> kRules = {{
     {Nonterminal::Sum, 0},
-    {Nonterminal::Sum, 3},      // 1  Sum + Product
-    {Nonterminal::Sum, 3},      // 2  Sum - Product
-    {Nonterminal::Sum, 1},      // 3  Product
-    {Nonterminal::Product, 3},  // 4  Product * Power
-    {Nonterminal::Product, 3},  // 5  Product / Power
-    {Nonterminal::Product, 1},  // 6  Power
-    {Nonterminal::Power, 3},    // 7  Signed ^ Power
-    {Nonterminal::Power, 1},    // 8  Signed
-    {Nonterminal::Signed, 2},   // 9  - Operand
-    {Nonterminal::Signed, 1},   // 10 Operand
-    {Nonterminal::Operand, 3},  // 11 variable : variable
-    {Nonterminal::Operand, 1},  // 12 Primary
-    {Nonterminal::Primary, 1},  // 13 variable
-    {Nonterminal::Primary, 3},  // 14 ( Sum )
-    {Nonterminal::Primary, 1},  // 15 number
-    {Nonterminal::Primary, 4},  // 16 function ( Sum )
+    {Nonterminal::Sum, 3},            // 1  Sum + Product
+    {Nonterminal::Sum, 3},            // 2  Sum - Product
+    {Nonterminal::Sum, 1, true},      // 3  Product
+    {Nonterminal::Product, 3},        // 4  Product * Power
+    {Nonterminal::Product, 3},        // 5  Product / Power
+    {Nonterminal::Product, 1, true},  // 6  Power
+    {Nonterminal::Power, 3},          // 7  Signed ^ Power
+    {Nonterminal::Power, 1, true},    // 8  Signed
+    {Nonterminal::Signed, 2},         // 9  - Operand
+    {Nonterminal::Signed, 1, true},   // 10 Operand
+    {Nonterminal::Operand, 3},        // 11 variable : variable
+    {Nonterminal::Operand, 1, true},  // 12 Primary
+    {Nonterminal::Primary, 1},        // 13 variable
+    {Nonterminal::Primary, 3},        // 14 ( Sum )
+    {Nonterminal::Primary, 1},        // 15 number
+    {Nonterminal::Primary, 4},        // 16 function ( Sum )
 }};
 
 enum class ActionKind : std::uint8_t { Error, Shift, Reduce, Accept };
@@ -126,10 +127,33 @@ constexpr GotoTable makeGotos() {
     return g;
 }
 
+using ChainTable =
+    std::array<std::array<std::array<std::uint8_t, kTokenKindCount>, kStateCount>, kStateCount>;
+
+// Runs of pass-on reductions (number up to Sum is five of them) only relabel the top entry, and
+// where they end depends just on the state below it, the top state and the lookahead. So they
+// are followed here once, ahead of time, and the parser takes the whole run in one step.
+constexpr ChainTable makeChains(const ActionTable& actions, const GotoTable& gotos) {
+    ChainTable chains{};
+    for (int below = 0; below < kStateCount; ++below)
+        for (int top = 0; top < kStateCount; ++top)
+            for (int t = 0; t < kTokenKindCount; ++t) {
+                int state = top;
+                for (;;) {
+                    const Action a = actions[state][t];
+                    if (a.kind != ActionKind::Reduce || !kRules[a.target].passesOn) break;
+                    state = gotos[below][static_cast<int>(kRules[a.target].left)];
+                }
+                chains[below][top][t] = static_cast<std::uint8_t>(state);
+            }
+    return chains;
+}
+
 }  // namespace detail
 
 inline constexpr ActionTable kActions = detail::makeActions();
 inline constexpr GotoTable kGotos = detail::makeGotos();
+inline constexpr detail::ChainTable kPassOnChains = detail::makeChains(kActions, kGotos);
 
 enum class ParseOutcome : std::uint8_t { Accepted, SyntaxError, StackOverflow };
 
@@ -162,6 +186,11 @@ ParseOutcome parse(std::string_view text, Semantics& semantics, ScanFlags& flags
                 break;
             case ActionKind::Reduce: {
                 const Rule rule = kRules[action.target];
+                if (rule.passesOn) {
+                    stack[top].state = kPassOnChains[stack[top - 1].state][stack[top].state]
+                                                    [static_cast<int>(token.kind)];
+                    break;
+                }
                 top -= rule.length;
                 const Value value = semantics.reduce(action.target, &stack[top + 1]);
                 const std::uint8_t state = kGotos[stack[top].state][static_cast<int>(rule.left)];

@@ -16,6 +16,22 @@ constexpr std::array<std::string_view, kFunctionCount> kFunctionNames = {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// For each letter, the ids of the function names that begin with it, in the order of trial
+// (names with different first letters never compete, so this keeps the overall order).
+struct Candidates {
+    std::uint8_t count = 0;
+    std::array<std::uint8_t, 4> ids{};
+};
+constexpr std::array<Candidates, 26> makeCandidates() {
+    std::array<Candidates, 26> table{};
+    for (int i = 0; i < kFunctionCount; ++i) {
+        Candidates& c = table[kFunctionNames[i][0] - 'A'];
+        c.ids[c.count++] = static_cast<std::uint8_t>(i);
+    }
+    return table;
+}
+constexpr std::array<Candidates, 26> kCandidates = makeCandidates();
+
 // Decimal exponent of the leading digit, roughly; only its sign matters, to tell a number too
 // large for a double from one too small.
 long magnitudeEstimate(std::string_view text) {
@@ -115,12 +131,22 @@ Token Scanner::number(ScanFlags& flags) {
         for (int n = 0; n < 3 && q != end_ && isDigit(*q); ++n) ++q;
     }
     p_ = q;
+    t.kind = TokenKind::Number;
+    if (q - start <= 15) {
+        // Up to 15 digits and nothing else: the value is exact in a double, as converting gives.
+        double whole = 0.0;
+        const char* s = start;
+        while (s != q && isDigit(*s)) whole = whole * 10.0 + (*s++ - '0');
+        if (s == q) {
+            t.value = whole;
+            return t;
+        }
+    }
     // The collected text fits: it is part of the prepared text, plus the "0" in front.
     char buffer[kInputBufferSize + 1];
     std::size_t length = 0;
     if (*start == '.') buffer[length++] = '0';
     for (const char* s = start; s != q; ++s) buffer[length++] = *s;
-    t.kind = TokenKind::Number;
     if (!convertNumber({buffer, length}, t.value)) flags.calcError = true;
     return t;
 }
@@ -128,12 +154,14 @@ Token Scanner::number(ScanFlags& flags) {
 Token Scanner::letter(ScanFlags& flags) {
     Token t;
     const std::string_view rest(p_, static_cast<std::size_t>(end_ - p_));
-    for (int i = 0; i < kFunctionCount; ++i) {
-        const std::string_view name = kFunctionNames[i];
-        if (name[0] == rest[0] && rest.starts_with(name)) {
+    const Candidates& candidates = kCandidates[rest[0] - 'A'];
+    for (int n = 0; n < candidates.count; ++n) {
+        const std::uint8_t id = candidates.ids[n];
+        const std::string_view name = kFunctionNames[id];
+        if (rest.starts_with(name)) {
             p_ += name.size();
             t.kind = TokenKind::Function;
-            t.payload = static_cast<std::uint8_t>(i);
+            t.payload = id;
             return t;
         }
     }

@@ -1,6 +1,6 @@
 #include "calc/eval_u.h"
 
-#include <functional>
+#include <cstring>
 #include <iostream>
 #include <memory>
 
@@ -74,6 +74,11 @@ double applyBinary(OpKind kind, double a, double b, bool& calcError) {
     }
 }
 
+constexpr OpKind withOperand(OpKind binary, OpKind leaf) {
+    const int form = leaf == OpKind::Constant ? 5 : 10;
+    return static_cast<OpKind>(static_cast<int>(binary) + form);
+}
+
 // Emits the reductions as a postfix program. A constant subtree always ends up as one Constant
 // op at the end of the program, so folding it replaces the ops of its operands; the folded value
 // is computed by the same functions as at run time, which keeps results bit-identical.
@@ -92,6 +97,12 @@ struct CompileSemantics {
             ops.pop_back();
             ops.back().value = applyBinary(kind, a.number, b.number, calcError);
             return {true, ops.back().value};
+        }
+        // A right operand that is a single constant or variable goes into the op itself.
+        Op& last = ops.back();
+        if (last.kind == OpKind::Constant || last.kind == OpKind::Variable) {
+            last.kind = withOperand(kind, last.kind);
+            return {};
         }
         ops.push_back({kind, 0, 0.0});
         return {};
@@ -138,37 +149,54 @@ struct CompileSemantics {
     }
 };
 
+// A quick hash over 8-byte words; never 0, which marks an empty slot.
+std::uint64_t textHash(std::string_view text) {
+    constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
+    std::uint64_t h = text.size() * kMultiplier;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        h = (h ^ word) * kMultiplier;
+        h ^= h >> 29;
+    }
+    std::uint64_t tail = 0;
+    std::memcpy(&tail, text.data() + i, text.size() - i);
+    h = (h ^ tail) * kMultiplier;
+    h ^= h >> 32;
+    return h | 1;
+}
+
 // The most recently used texts of this thread and their programs.
 class FormulaCache {
   public:
     const CompiledFormula& get(std::string_view text) {
-        const std::size_t home = std::hash<std::string_view>{}(text);
+        const std::uint64_t hash = textHash(text);
         for (std::size_t probe = 0; probe < kProbes; ++probe) {
-            Slot& slot = slots_[(home + probe) & (kSlots - 1)];
-            if (!slot.used) return fill(slot, text);
-            if (slot.key == text) return slot.program;
+            const std::size_t i = (hash + probe) & (kSlots - 1);
+            if (hashes_[i] == 0) return fill(i, hash, text);
+            if (hashes_[i] == hash && slots_[i].key == text) return slots_[i].program;
         }
         // All candidate slots taken: replace them in turn.
         victim_ = (victim_ + 1) % kProbes;
-        return fill(slots_[(home + victim_) & (kSlots - 1)], text);
+        return fill((hash + victim_) & (kSlots - 1), hash, text);
     }
 
   private:
     static constexpr std::size_t kSlots = 256;
     static constexpr std::size_t kProbes = 4;
     struct Slot {
-        bool used = false;
         std::string key;
         CompiledFormula program;
     };
-    const CompiledFormula& fill(Slot& slot, std::string_view text) {
-        slot.used = true;
-        slot.key.assign(text);
-        slot.program.compile(text);
-        return slot.program;
+    const CompiledFormula& fill(std::size_t i, std::uint64_t hash, std::string_view text) {
+        hashes_[i] = hash;
+        slots_[i].key.assign(text);
+        slots_[i].program.compile(text);
+        return slots_[i].program;
     }
-    std::unique_ptr<Slot[]> slotsStorage_ = std::make_unique<Slot[]>(kSlots);
-    Slot* slots_ = slotsStorage_.get();
+    std::array<std::uint64_t, kSlots> hashes_{};
+    std::unique_ptr<Slot[]> slots_ = std::make_unique<Slot[]>(kSlots);
     std::size_t victim_ = 0;
 };
 
@@ -202,32 +230,80 @@ Evaluation CompiledFormula::evaluate(const FormulaVariables& variables,
         if (overflow_) writeOverflow(overflowOut);
         return fixedResult_;
     }
-    double stack[eval::kStackSize];
-    stack[0] = 0.0;  // a program that is not fixed always pushes a value
-    int top = -1;
+    // Slot 0 stays unused so that the top reference is valid before the first push.
+    double stack[eval::kStackSize + 1];
+    stack[0] = stack[1] = 0.0;
+    int top = 0;
     bool calcError = false;
+    const double* vars = variables.values.data();
     for (const Op& op : ops_) {
+        double& x = stack[top];
         switch (op.kind) {
             case OpKind::Constant:
                 stack[++top] = op.value;
                 break;
             case OpKind::Variable:
-                stack[++top] = variables.values[op.arg];
+                stack[++top] = vars[op.arg];
                 break;
             case OpKind::Negate:
-                stack[top] = -stack[top];
+                x = -x;
                 break;
             case OpKind::Function:
-                stack[top] =
-                    eval::applyFunction(static_cast<FunctionId>(op.arg), stack[top], calcError);
+                x = eval::applyFunction(static_cast<FunctionId>(op.arg), x, calcError);
                 break;
-            default:
+            case OpKind::Add:
                 --top;
-                stack[top] = applyBinary(op.kind, stack[top], stack[top + 1], calcError);
+                stack[top] = eval::add(stack[top], x, calcError);
+                break;
+            case OpKind::Subtract:
+                --top;
+                stack[top] = eval::subtract(stack[top], x, calcError);
+                break;
+            case OpKind::Multiply:
+                --top;
+                stack[top] = eval::multiply(stack[top], x, calcError);
+                break;
+            case OpKind::Divide:
+                --top;
+                stack[top] = eval::divide(stack[top], x, calcError);
+                break;
+            case OpKind::Power:
+                --top;
+                stack[top] = eval::power(stack[top], x, calcError);
+                break;
+            case OpKind::AddConstant:
+                x = eval::add(x, op.value, calcError);
+                break;
+            case OpKind::SubtractConstant:
+                x = eval::subtract(x, op.value, calcError);
+                break;
+            case OpKind::MultiplyConstant:
+                x = eval::multiply(x, op.value, calcError);
+                break;
+            case OpKind::DivideConstant:
+                x = eval::divide(x, op.value, calcError);
+                break;
+            case OpKind::PowerConstant:
+                x = eval::power(x, op.value, calcError);
+                break;
+            case OpKind::AddVariable:
+                x = eval::add(x, vars[op.arg], calcError);
+                break;
+            case OpKind::SubtractVariable:
+                x = eval::subtract(x, vars[op.arg], calcError);
+                break;
+            case OpKind::MultiplyVariable:
+                x = eval::multiply(x, vars[op.arg], calcError);
+                break;
+            case OpKind::DivideVariable:
+                x = eval::divide(x, vars[op.arg], calcError);
+                break;
+            case OpKind::PowerVariable:
+                x = eval::power(x, vars[op.arg], calcError);
                 break;
         }
     }
-    return finalResult(stack[0], calcError, variableUsed_);
+    return finalResult(stack[1], calcError, variableUsed_);
 }
 
 Evaluation evaluateFormulaFresh(std::string_view formula, const FormulaVariables& variables,

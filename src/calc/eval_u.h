@@ -57,21 +57,33 @@ Evaluation evaluateFormulaFresh(std::string_view formula, const FormulaVariables
 // Constant parts are folded at compile time with the same arithmetic, so results stay identical.
 class CompiledFormula {
   public:
+    // Binary operators come in three forms: right operand from the stack, from the constant
+    // of the op, or from a variable (the forms of one operator are 5 apart).
     enum class OpKind : std::uint8_t {
         Constant,
         Variable,
         Negate,
+        Function,
         Add,
         Subtract,
         Multiply,
         Divide,
         Power,
-        Function
+        AddConstant,
+        SubtractConstant,
+        MultiplyConstant,
+        DivideConstant,
+        PowerConstant,
+        AddVariable,
+        SubtractVariable,
+        MultiplyVariable,
+        DivideVariable,
+        PowerVariable,
     };
     struct Op {
         OpKind kind;
         std::uint8_t arg;  // variable index 0..25 or function id
-        double value;      // for Constant
+        double value;      // for Constant and the constant forms
     };
 
     CompiledFormula() = default;

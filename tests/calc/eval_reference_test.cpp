@@ -230,8 +230,8 @@ class Parser {
         }
     }
     double function(const std::string& name, double x) {
-        const long double rad = x * kPi / 180.0L;
-        auto degrees = [](long double r) { return r * 180.0L / kPi; };
+        const long double rad = x * (kPi / 180.0L);
+        auto degrees = [](long double r) { return r * (180.0L / kPi); };
         auto huge = [&](double limit) { return x < -limit || x > limit; };
         if (name == "DEG") return static_cast<double>(degrees(x));
         if (name == "RAD") return static_cast<double>(rad);
