@@ -1,0 +1,73 @@
+#include "lesson/lesson_file.h"
+
+#include <system_error>
+
+#include "platform/document_file.h"
+
+namespace textaria::lesson {
+
+namespace fs = std::filesystem;
+
+namespace {
+std::string lowerAscii(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+}  // namespace
+
+std::string lessonBaseName(std::string_view fileName) {
+    return std::string(fileName.substr(0, fileName.find('.')));
+}
+
+fs::path findCompanionFile(const fs::path& folder, std::string_view name) {
+    const fs::path exact = folder / fs::path(std::string(name));
+    std::error_code ec;
+    if (fs::is_regular_file(exact, ec)) return exact;
+    const std::string wanted = lowerAscii(name);
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (lowerAscii(it->path().filename().string()) == wanted && it->is_regular_file(ec))
+            return it->path();
+    }
+    return exact;
+}
+
+LessonOpenResult openLessonFile(const fs::path& file, const fs::path& workFolder) {
+    LessonOpenResult result;
+    LessonFile& lesson = result.lesson;
+    lesson.fileName = file.filename().string();
+    lesson.baseName = lessonBaseName(lesson.fileName);
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec)) {
+        result.error = file.string() + ": no such file";
+        return result;
+    }
+    fs::path textFile = file;
+    lesson.folder = file.parent_path();
+    if (lowerAscii(file.extension().string()) == ".rsd") {
+        lesson.fromArchive = true;
+        fs::create_directories(workFolder, ec);
+        lesson.unpacked = UnpackArchive(fs::absolute(file, ec), workFolder);
+        if (!lesson.unpacked.error.empty()) {
+            result.error = file.string() + ": " + lesson.unpacked.error;
+            return result;
+        }
+        lesson.folder = workFolder;
+        textFile = findCompanionFile(workFolder, lesson.baseName + ".rtf");
+    }
+    const platform::DocumentLoad load = platform::loadDocumentFile(textFile.string());
+    if (!load.ok) {
+        result.error = lesson.fromArchive
+                           ? file.string() + ": the archive holds no lesson text " +
+                                 textFile.filename().string()
+                           : load.error;
+        return result;
+    }
+    lesson.document = load.text;
+    lesson.plainText = platform::plainText(lesson.document);
+    result.ok = true;
+    return result;
+}
+
+}  // namespace textaria::lesson
