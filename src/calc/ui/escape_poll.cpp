@@ -27,6 +27,15 @@ void EscapePoll::stop() {
     QCoreApplication::instance()->removeEventFilter(this);
 }
 
+EscapePollSuspension::EscapePollSuspension(EscapePoll& poll)
+    : poll_(poll), wasRunning_(poll.running_) {
+    if (wasRunning_) QCoreApplication::instance()->removeEventFilter(&poll_);
+}
+
+EscapePollSuspension::~EscapePollSuspension() {
+    if (wasRunning_ && poll_.running_) QCoreApplication::instance()->installEventFilter(&poll_);
+}
+
 bool EscapePoll::escapePressed() {
     const auto now = std::chrono::steady_clock::now();
     if (running_ && now - lastEvents_ >= kEventInterval) {

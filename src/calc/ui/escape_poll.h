@@ -23,12 +23,27 @@ class EscapePoll final : public QObject, public InterruptPoll {
     bool escapePressed() override;
 
   protected:
+    friend class EscapePollSuspension;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     bool running_ = false;
     bool escape_ = false;
     std::chrono::steady_clock::time_point lastEvents_;
+};
+
+// Lets the user answer a message box that a running command shows: the input goes to the
+// box, not to the filter, until the scope ends. An Escape seen before stays remembered.
+class EscapePollSuspension {
+  public:
+    explicit EscapePollSuspension(EscapePoll& poll);
+    ~EscapePollSuspension();
+    EscapePollSuspension(const EscapePollSuspension&) = delete;
+    EscapePollSuspension& operator=(const EscapePollSuspension&) = delete;
+
+  private:
+    EscapePoll& poll_;
+    bool wasRunning_;
 };
 
 // start() on construction, stop() on leaving the scope, also by an exception.

@@ -33,6 +33,42 @@ class QtProgramLauncher final : public ProgramLauncher {
     }
 };
 
+// A command may show a message while it runs (the integral's arguments); the box must get the
+// keys and clicks that the Escape poll holds back from everything else.
+class DialogsBesidePoll final : public platform::UserDialogs {
+  public:
+    DialogsBesidePoll(platform::UserDialogs* target, EscapePoll& poll)
+        : target_(target), poll_(poll) {}
+    void setTarget(platform::UserDialogs* target) { target_ = target; }
+
+    void information(std::string_view text) override {
+        EscapePollSuspension suspended(poll_);
+        target_->information(text);
+    }
+    void informationAt(std::string_view text, platform::ScreenPoint where) override {
+        EscapePollSuspension suspended(poll_);
+        target_->informationAt(text, where);
+    }
+    bool askYesNo(std::string_view text, std::string_view caption) override {
+        EscapePollSuspension suspended(poll_);
+        return target_->askYesNo(text, caption);
+    }
+    platform::DialogAnswer askYesNoCancel(std::string_view text,
+                                          std::string_view caption) override {
+        EscapePollSuspension suspended(poll_);
+        return target_->askYesNoCancel(text, caption);
+    }
+    std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
+                                        std::string_view defaultText) override {
+        EscapePollSuspension suspended(poll_);
+        return target_->inputBox(title, prompt, defaultText);
+    }
+
+  private:
+    platform::UserDialogs* target_;
+    EscapePoll& poll_;
+};
+
 EntryKey entryKey(int key) {
     switch (key) {
         case Qt::Key_Return:
@@ -103,14 +139,15 @@ TForm13::TForm13(FormulaVariables& variables, QWidget* parent)
       ownDialogs_(this),
       ownLauncher_(std::make_unique<QtProgramLauncher>()),
       launcher_(ownLauncher_.get()),
-      escapePoll_(new EscapePoll(this)) {
+      escapePoll_(new EscapePoll(this)),
+      dialogs_(std::make_unique<DialogsBesidePoll>(&ownDialogs_, *escapePoll_)) {
     FormCreate();
 }
 
 TForm13::~TForm13() = default;
 
 void TForm13::setDialogs(platform::UserDialogs* dialogs) {
-    calculator_.setDialogs(dialogs ? dialogs : &ownDialogs_);
+    static_cast<DialogsBesidePoll&>(*dialogs_).setTarget(dialogs ? dialogs : &ownDialogs_);
 }
 
 void TForm13::setProgramLauncher(ProgramLauncher* launcher) {
@@ -122,7 +159,7 @@ bool TForm13::computing() const { return escapePoll_->running(); }
 void TForm13::FormCreate() {
     setWindowTitle(QString::fromUtf8(texts::kCalculatorCaption));
     setObjectName(QStringLiteral("Form13"));
-    calculator_.setDialogs(&ownDialogs_);
+    calculator_.setDialogs(dialogs_.get());
     calculator_.setInterruptPoll(*escapePoll_);
 
     setAutoFillBackground(true);

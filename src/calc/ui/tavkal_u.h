@@ -63,6 +63,7 @@ class TForm13 : public QDialog {
     std::unique_ptr<ProgramLauncher> ownLauncher_;
     ProgramLauncher* launcher_ = nullptr;
     EscapePoll* escapePoll_ = nullptr;
+    std::unique_ptr<platform::UserDialogs> dialogs_;  // answers reach the box while computing
 
     QLineEdit* Edit1 = nullptr;
     QPushButton* Button1 = nullptr;

@@ -2,8 +2,11 @@
 // during a long command, the buttons and the variable list.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
@@ -167,6 +170,28 @@ TEST_F(CalculatorWindow, EscapeStopsALongCommandAndHoldsBackOtherInput) {
 
     // The window works normally afterwards.
     EXPECT_EQ(enter(QStringLiteral("nul(x^2-2,0,0,2)")), QStringLiteral("z = 1.41"));
+}
+
+TEST_F(CalculatorWindow, AMessageDuringACommandCanBeAnswered) {
+    form.setDialogs(nullptr);  // the real message box
+    open();
+    QString shown;
+    bool answered = false;
+    QTimer::singleShot(200, &form, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box || box == &form) return;
+        shown = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+        QTest::keyClick(box, Qt::Key_Return);
+        answered = !box->isVisible();
+    });
+    // Should the box not take the key, close it another way so the test fails instead of hanging.
+    QTimer::singleShot(3000, &form, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<QMessageBox*>(w) && w->isVisible()) w->hide();
+    });
+    EXPECT_EQ(enter(QStringLiteral("int(x,2,1)")), QStringLiteral(" Fehler "));
+    EXPECT_EQ(shown, QStringLiteral("2,1...2"));
+    EXPECT_TRUE(answered);
 }
 
 TEST_F(CalculatorWindow, ButtonsAndTheVariableList) {
