@@ -42,29 +42,38 @@ class DialogsBesidePoll final : public platform::UserDialogs {
     void setTarget(platform::UserDialogs* target) { target_ = target; }
 
     void information(std::string_view text) override {
-        EscapePollSuspension suspended(poll_);
+        Answering answering(poll_);
         target_->information(text);
     }
     void informationAt(std::string_view text, platform::ScreenPoint where) override {
-        EscapePollSuspension suspended(poll_);
+        Answering answering(poll_);
         target_->informationAt(text, where);
     }
     bool askYesNo(std::string_view text, std::string_view caption) override {
-        EscapePollSuspension suspended(poll_);
+        Answering answering(poll_);
         return target_->askYesNo(text, caption);
     }
     platform::DialogAnswer askYesNoCancel(std::string_view text,
                                           std::string_view caption) override {
-        EscapePollSuspension suspended(poll_);
+        Answering answering(poll_);
         return target_->askYesNoCancel(text, caption);
     }
     std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,
                                         std::string_view defaultText) override {
-        EscapePollSuspension suspended(poll_);
+        Answering answering(poll_);
         return target_->inputBox(title, prompt, defaultText);
     }
 
   private:
+    // Input reaches the box, and the pointer is a pointer again while the user answers.
+    struct Answering {
+        explicit Answering(EscapePoll& poll) : suspended(poll) {
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
+        }
+        ~Answering() { QApplication::restoreOverrideCursor(); }
+        EscapePollSuspension suspended;
+    };
+
     platform::UserDialogs* target_;
     EscapePoll& poll_;
 };
