@@ -74,13 +74,4 @@ QString lineAtPoint(const QTextEdit& view, QPoint viewportPoint) {
     return view.cursorForPosition(viewportPoint).block().text();
 }
 
-QString plainTextCrLf(const QTextDocument& doc) {
-    QString out;
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        if (block != doc.begin()) out += QStringLiteral("\r\n");
-        out += block.text();
-    }
-    return out;
-}
-
 }  // namespace textaria::player

@@ -25,7 +25,4 @@ void changeFontSizes(QTextDocument& doc, int delta);
 // The text of the line (paragraph) under a point of the view's viewport.
 QString lineAtPoint(const QTextEdit& view, QPoint viewportPoint);
 
-// The whole plain text of a document, lines joined by CR LF, as the markup reader sees it.
-QString plainTextCrLf(const QTextDocument& doc);
-
 }  // namespace textaria::player

@@ -1,10 +1,13 @@
 #include "player/ui/page_document.h"
 
+#include "platform/ui/rich_text_document.h"
+
+#include <gtest/gtest.h>
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <gtest/gtest.h>
 
 namespace textaria::player {
 namespace {
@@ -41,7 +44,7 @@ TEST(PageDocument, CopiedRangeKeepsEachCharactersFormat) {
     QTextDocument full, page;
     fill(full);
     copyDocumentRange(full, 4, 23, page);  // "[Haus]" .. "zweite Zeile"
-    EXPECT_EQ(plainTextCrLf(page), "[Haus]\r\nzweite Zeile");
+    EXPECT_EQ(platform::plainTextCrLf(page), "[Haus]\r\nzweite Zeile");
     const auto bold = formatAt(page, 1);
     EXPECT_EQ(bold.fontWeight(), QFont::Bold);
     EXPECT_EQ(bold.fontPointSize(), 16);
@@ -55,7 +58,7 @@ TEST(PageDocument, RemovesRangesInAnyOrder) {
     QTextDocument doc;
     fill(doc);
     removeDocumentRanges(doc, {{0, 4}, {23, 26}, {10, 18}});
-    EXPECT_EQ(plainTextCrLf(doc), "[Haus]Zeile");
+    EXPECT_EQ(platform::plainTextCrLf(doc), "[Haus]Zeile");
 }
 
 TEST(PageDocument, FontChangesAccumulateAndUndo) {
