@@ -2,6 +2,8 @@
 // archives are handled.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "archive_test_support.h"
 #include "lesson/archive.h"
 
@@ -161,6 +163,30 @@ TEST(ArchiveUnpack, UnsafeNamesAreNeverWrittenNorCounted) {
     EXPECT_EQ(listTree(folder.path()),
               (std::vector<std::string>{"a", "a/work", "a/work/good.txt", "a/work/x.rsd"}));
     EXPECT_FALSE(fs::exists("/tmp/evil.txt"));
+}
+
+TEST(ArchiveUnpack, RandomlyDamagedDirectoriesStayInsideTheTarget) {
+    ScratchFolder folder;
+    fs::create_directories(folder / "a" / "work");
+    std::mt19937 random(20261209);
+    const std::string alphabet("./\\:a\0\x81 ", 8);
+    for (int round = 0; round < 100; ++round) {
+        RawArchive raw;
+        for (std::size_t slot = 0; slot < 4; ++slot)
+            raw.member(slot, "m" + std::to_string(slot) + ".txt", patternBytes(300, round));
+        for (int damage = 0; damage < 6; ++damage) {
+            char* record = raw.bytes().data() + (random() % 5) * 234;
+            const std::size_t at = random() % 4 == 0 ? 0 : random() % 234;
+            record[at] = at > 0 && at < 33 ? alphabet[random() % alphabet.size()]
+                                           : static_cast<char>(random());
+        }
+        raw.save(folder / "a" / "work" / "x.rsd");
+        UnpackArchive("x.rsd", folder / "a" / "work");
+        for (const std::string& entry : listTree(folder.path()))
+            ASSERT_TRUE(entry == "a" || entry.rfind("a/work", 0) == 0) << entry;
+        for (const auto& entry : fs::directory_iterator(folder / "a" / "work"))
+            ASSERT_TRUE(entry.is_regular_file()) << entry.path();
+    }
 }
 
 TEST(ArchiveUnpack, PlainNamesWithOddCharactersAreKept) {
