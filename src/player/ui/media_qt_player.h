@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 #include "player/media_player.h"
 
@@ -18,7 +19,8 @@ class QtMediaPlayer : public QObject, public MediaPlayer {
     ~QtMediaPlayer() override;
 
     // Waits (handling non-input events) until the file is loaded and its length known, at
-    // most openTimeoutMs.
+    // most openTimeoutMs. The backend tells the length only once playback runs, so the file
+    // is started silently and held at its beginning.
     bool open(const std::string& path) override;
     void close() override;
     PlayerMode mode() const override;
@@ -35,15 +37,19 @@ class QtMediaPlayer : public QObject, public MediaPlayer {
     void modeChanged();
 
   private:
-    void onPosition(qint64 position);
+    void onPosition();
+    bool waitUntil(const std::function<bool()>& done);
 
     QMediaPlayer* player_;
     QAudioOutput* output_;
     bool opened_ = false;
-    // The backend drops seeks until playback has really begun; they wait here for the first
-    // position report.
+    // Stopped for us, but held paused at the start by the backend, which then seeks reliably.
+    bool parked_ = false;
+    // The backend loses the first seek of a playback that began from its stopped state unless
+    // playback is paused for it. The first position report does that; until then seeks wait.
+    bool primeNeeded_ = false;
+    bool resumeAfterPrime_ = false;
     std::int64_t pendingSeek_ = -1;
-    bool running_ = false;
 };
 
 }  // namespace textaria::player

@@ -49,7 +49,7 @@ bool QtRecorderDevice::stopRecording(const std::string& path) {
     if (!source_) return false;
     readAvailable();
     source_->stop();
-    source_->deleteLater();
+    delete source_;
     source_ = nullptr;
     input_ = nullptr;
     const bool written = !samples_.empty() && writeWavFile(path, samples_);
@@ -60,7 +60,7 @@ bool QtRecorderDevice::stopRecording(const std::string& path) {
 void QtRecorderDevice::abortRecording() {
     if (!source_) return;
     source_->stop();
-    source_->deleteLater();
+    delete source_;
     source_ = nullptr;
     input_ = nullptr;
     samples_.clear();

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
@@ -161,7 +162,12 @@ void Panel4::Button11Click() {
 
 bool Panel4::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ScrollBar1 && event->type() == QEvent::FocusIn) {
-        media_->ScrollBar1Enter();
+        // Entered by the learner, not by the window handing out focus on its own.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+            reason == Qt::BacktabFocusReason) {
+            media_->ScrollBar1Enter();
+        }
     } else if (watched == DragLabel) {
         // The label moves the whole panel within the main window.
         auto* mouse = static_cast<QMouseEvent*>(event);
