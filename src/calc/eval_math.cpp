@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "calc/eval_trig.h"
+
 namespace textaria::calc::eval {
 namespace {
 
@@ -73,14 +75,13 @@ double applyFunction(FunctionId id, double x, bool& calcError) {
         case FunctionId::Rad:
             return static_cast<double>(radians(x));
         case FunctionId::Sin:
-            return static_cast<double>(std::sin(radians(x)));
+            return sinCosDegrees(x).sin.hi;
         case FunctionId::Cos:
-            return snapToZero(static_cast<double>(std::cos(radians(x))));
+            return snapToZero(sinCosDegrees(x).cos.hi);
         case FunctionId::Tan: {
-            long double s = 0.0L, c = 0.0L;
-            ::sincosl(radians(x), &s, &c);
-            if (std::fabs(c) < kSnapLimit) return fail(calcError);
-            return static_cast<double>(s / c);
+            const SinCos sc = sinCosDegrees(x);
+            if (std::fabs(sc.cos.hi) < kSnapLimit) return fail(calcError);
+            return tangent(sc);
         }
         case FunctionId::Asin:
             if (x > 1.0 || x < -1.0) return fail(calcError);

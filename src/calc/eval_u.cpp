@@ -149,21 +149,28 @@ struct CompileSemantics {
     }
 };
 
-// A quick hash over 8-byte words; never 0, which marks an empty slot.
+std::uint64_t load8(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word;
+}
+
+// A quick hash of the length and three 8-byte windows (start, middle, end); the key itself is
+// compared on a hit, so a weak spot only costs a slot. Never 0, which marks an empty slot.
 std::uint64_t textHash(std::string_view text) {
     constexpr std::uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
-    std::uint64_t h = text.size() * kMultiplier;
-    std::size_t i = 0;
-    for (; i + 8 <= text.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + i, 8);
-        h = (h ^ word) * kMultiplier;
-        h ^= h >> 29;
+    const std::size_t n = text.size();
+    const char* p = text.data();
+    std::uint64_t h = n * kMultiplier;
+    if (n >= 8) {
+        h = (h ^ load8(p)) * kMultiplier;
+        h = (h ^ load8(p + n / 2 - 4)) * kMultiplier;
+        h = (h ^ load8(p + n - 8)) * kMultiplier;
+    } else {
+        for (std::size_t i = 0; i < n; ++i)
+            h = (h ^ static_cast<unsigned char>(p[i])) * kMultiplier;
     }
-    std::uint64_t tail = 0;
-    std::memcpy(&tail, text.data() + i, text.size() - i);
-    h = (h ^ tail) * kMultiplier;
-    h ^= h >> 32;
+    h ^= h >> 29;
     return h | 1;
 }
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/eval_trig.h"
 #include "calc/eval_u.h"
 
 namespace textaria::calc {
@@ -235,10 +236,11 @@ class Parser {
         auto huge = [&](double limit) { return x < -limit || x > limit; };
         if (name == "DEG") return static_cast<double>(degrees(x));
         if (name == "RAD") return static_cast<double>(rad);
-        if (name == "SIN") return static_cast<double>(sinl(rad));
-        if (name == "COS") return snap(static_cast<double>(cosl(rad)));
-        if (name == "TAN")
-            return fabsl(cosl(rad)) < 1e-12L ? err() : static_cast<double>(tanOf(rad));
+        // Sine and cosine in degrees are the library's own routine, checked on its own elsewhere.
+        const eval::SinCos sc = eval::sinCosDegrees(x);
+        if (name == "SIN") return sc.sin.hi;
+        if (name == "COS") return snap(sc.cos.hi);
+        if (name == "TAN") return std::fabs(sc.cos.hi) < 1e-12 ? err() : eval::tangent(sc);
         if (name == "ASIN" || name == "ACOS") {
             if (huge(1)) return err();
             const long double root = sqrtl(1.0L - static_cast<long double>(x) * x);
@@ -271,7 +273,6 @@ class Parser {
         if (name == "TRUNC") return huge(1e18) ? err() : std::trunc(x);
         return x;  // SWI
     }
-    static long double tanOf(long double rad) { return sinl(rad) / cosl(rad); }
 
     const std::vector<Tok>& t_;
     const FormulaVariables& vars_;
