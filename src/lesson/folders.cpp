@@ -1,8 +1,13 @@
 #include "lesson/folders.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 #include "lesson/texts.h"
@@ -66,6 +71,31 @@ FirstLine readFirstLine(const std::string& path) {
     return line;
 }
 
+// Writes a file whole or not at all: into a fresh, exclusively created file beside the
+// target, then renamed over it. Nothing a stranger placed there (a link) is followed.
+bool writeWholeFile(const std::string& target, std::string_view bytes) {
+    std::string temporary = target + ".XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) return false;
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < bytes.size();) {
+        const auto n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n > 0)
+            done += static_cast<std::size_t>(n);
+        else
+            ok = false;
+    }
+    ::fchmod(fd, 0644);
+    ok = ::close(fd) == 0 && ok;
+    std::error_code ec;
+    if (ok) fs::rename(temporary, target, ec);
+    if (!ok || ec) {
+        fs::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
+
 DataRootSetup failed(std::string message) { return {false, {}, std::move(message)}; }
 
 std::string folderNotCreated(const std::string& dataRoot) {
@@ -112,8 +142,13 @@ WorkFolderSetup prepareWorkFolder(std::string_view tempPath, std::string_view cu
     const std::string temp = withoutTrailingSlash(tempPath);
     const bool inTemp = folderExists(temp);
     setup.WorkFolder = joinPath(inTemp ? temp : std::string(currentFolder), kWorkFolderName);
-    if (!ensureFolder(setup.WorkFolder))
+    // In a temporary folder shared by all users, a work folder someone else made (or a link
+    // to elsewhere) must not be used: it is emptied at exit.
+    if (!ensureFolder(setup.WorkFolder) || !isOwnFolder(setup.WorkFolder)) {
         setup.message = inTemp ? texts::kInternalError1 : texts::kExternalError1;
+        setup.usable = false;
+        return setup;
+    }
     clearReadOnly(setup.WorkFolder);
     return setup;
 }
@@ -143,28 +178,12 @@ std::string prepareProtocolFolder(std::string_view workFolder,
 
 bool writeStartFolderFile(std::string_view workFolder, std::string_view startFolder) {
     const std::string text = trimControls(startFolder);
-    const std::string target = joinPath(workFolder, kStartFolderFile);
-    const std::string partial = target + ".part";
     const auto length = static_cast<std::uint32_t>(static_cast<std::int32_t>(text.size()));
-    const char header[4] = {
-        static_cast<char>(length & 0xFF), static_cast<char>((length >> 8) & 0xFF),
-        static_cast<char>((length >> 16) & 0xFF), static_cast<char>((length >> 24) & 0xFF)};
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(header, sizeof header);
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        if (!out.flush()) {
-            out.close();
-            std::error_code ec;
-            fs::remove(partial, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(partial, target, ec);
-    if (ec) fs::remove(partial, ec);
-    return !ec;
+    std::string bytes = {static_cast<char>(length & 0xFF), static_cast<char>((length >> 8) & 0xFF),
+                         static_cast<char>((length >> 16) & 0xFF),
+                         static_cast<char>((length >> 24) & 0xFF)};
+    bytes += text;
+    return writeWholeFile(joinPath(workFolder, kStartFolderFile), bytes);
 }
 
 StartupFolders prepareStartupFolders(std::string_view startFolder, std::string_view tempPath,
@@ -173,10 +192,11 @@ StartupFolders prepareStartupFolders(std::string_view startFolder, std::string_v
     folders.StartFolder = std::string(startFolder);
     auto work = prepareWorkFolder(tempPath, startFolder);
     folders.WorkFolder = std::move(work.WorkFolder);
+    folders.workFolderUsable = work.usable;
     if (!work.message.empty()) folders.messages.push_back(std::move(work.message));
     folders.ProtocolFolder = prepareProtocolFolder(folders.WorkFolder, parameters, startFolder);
     // Only sibling tools read it; a failure here does not concern the lessons.
-    writeStartFolderFile(folders.WorkFolder, folders.StartFolder);
+    if (folders.workFolderUsable) writeStartFolderFile(folders.WorkFolder, folders.StartFolder);
     return folders;
 }
 
@@ -236,16 +256,18 @@ DataRootSetup setUpDataRoot(const DataRootEnvironment& environment,
 
 std::string installLineDrawFont(std::string_view dataRoot, const std::string& sourceFont) {
     const std::string target = joinPath(joinPath(dataRoot, kDataSubFolders[0]), kLineDrawFontFile);
-    const std::string partial = target + ".part";
     std::error_code ec;
     if (!fs::is_regular_file(sourceFont, ec)) return {};
-    fs::copy_file(sourceFont, partial, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::rename(partial, target, ec);
-    if (ec) {
-        fs::remove(partial, ec);
-        return {};
-    }
-    return target;
+    std::ifstream in(sourceFont, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    if (in.bad() || bytes.empty()) return {};
+    return writeWholeFile(target, bytes) ? target : std::string{};
+}
+
+bool isOwnFolder(const std::string& folder) {
+    struct stat info {};
+    if (::lstat(folder.c_str(), &info) != 0) return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid();
 }
 
 }  // namespace textaria::lesson

@@ -36,12 +36,16 @@ std::string withoutTrailingSlash(std::string_view path);
 // The folder part of a file path, without trailing "/"; empty when the path names no folder.
 std::string folderPart(std::string_view path);
 
+// Whether the path is a real folder (not a link) that belongs to the running user.
+bool isOwnFolder(const std::string& folder);
+
 // Makes a folder writable for its owner, if it exists. Errors are ignored.
 void clearReadOnly(const std::string& folder);
 
 struct WorkFolderSetup {
     std::string WorkFolder;
     std::string message;  // shown to the user when not empty; start-up continues anyway
+    bool usable = true;   // false: missing, or not a folder of our own; never emptied
 };
 
 // The work folder "RSDDIR" in the temporary folder, or in the current folder when the
@@ -66,6 +70,7 @@ struct StartupFolders {
     std::string WorkFolder;
     std::string ProtocolFolder;
     std::vector<std::string> messages;
+    bool workFolderUsable = true;
 };
 StartupFolders prepareStartupFolders(std::string_view startFolder, std::string_view tempPath,
                                      const std::vector<std::string>& parameters);

@@ -47,6 +47,7 @@ struct StartupState {
     bool FullScreenMode = kFullScreenMode;
     std::string StartFolder;
     std::string WorkFolder;
+    bool workFolderUsable = true;  // a folder of our own; only then is it emptied at exit
     std::string ProtocolFolder;
     std::string volumeProgram;
     ProgramFileFacts facts;
@@ -54,6 +55,10 @@ struct StartupState {
     int restoreWidth = 0;  // the window's size after the start-up scaling
     int restoreHeight = 0;
     bool activated = false;  // the first activation has run
+    // The appended archive, written and unpacked into the work folder at the first activation,
+    // and the lesson name its files are found by.
+    std::string appendedArchivePath;
+    std::string selfContainedLesson;
 };
 
 // Where the bare program ends: for an ELF file the end of its last section, segment or header

@@ -124,6 +124,40 @@ TEST_F(MainWindow, ProtocolFolderFollowsThePlainParameters) {
               temp.file("Klasse 3a"));
 }
 
+TEST_F(MainWindow, ProgramFileWithAnArchiveStartsSelfContained) {
+    // Not an ELF program, so the build's recorded bare size counts: one byte over the limit.
+    const QString program = temp.file("beruf");
+    QFile file(program);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(1'172'471, 'x'));
+    file.close();
+
+    Application app(program.toStdString(), StartupOptions{});
+    ASSERT_TRUE(app.createWindows());
+    const auto& state = app.Form1()->state();
+    EXPECT_TRUE(state.facts.ArchiveAppended);
+    EXPECT_TRUE(state.facts.SelfContainedRun);
+    EXPECT_EQ(state.facts.archiveName, "beruf.rsd");
+    EXPECT_EQ(QString::fromStdString(std::filesystem::current_path().string()),
+              temp.file("RSDDIR"));
+}
+
+TEST_F(MainWindow, LessonNamedAtStartOrByALaterStart) {
+    StartupOptions options;
+    options.openFile = "/schule/demo.rsd";
+    Application program("/opt/textaria/textaria", options);
+    ASSERT_TRUE(program.createWindows());
+    EXPECT_EQ(program.Form1()->state().openFile, "/schule/demo.rsd");
+
+    QSignalSpy requested(program.Form1(), &player::TForm1::openRequested);
+    program.anotherStart({QStringLiteral("--open"), QStringLiteral("/schule/beruf.rsd")});
+    ASSERT_EQ(requested.count(), 1);
+    EXPECT_EQ(requested.first().first().toString(), QStringLiteral("/schule/beruf.rsd"));
+    EXPECT_EQ(program.Form1()->state().openFile, "/schule/beruf.rsd");
+    program.anotherStart({});  // only brings the window to the front
+    EXPECT_EQ(requested.count(), 1);
+}
+
 TEST_F(MainWindow, RescaleByK) {
     Application program("/opt/textaria/textaria", StartupOptions{});
     ASSERT_TRUE(program.createWindows());

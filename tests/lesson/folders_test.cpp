@@ -82,6 +82,30 @@ TEST(Folders, WorkFolderErrorsAreReportedAndStartContinues) {
     EXPECT_EQ(prepareWorkFolder(dir / "missing", dir.path()).message, texts::kExternalError1);
 }
 
+TEST(Folders, ForeignWorkFolderIsNotUsed) {
+    TempDir dir;
+    TempDir elsewhere;
+    writeFile(elsewhere / "precious.txt", "keep me");
+    fs::create_directory_symlink(elsewhere.path(), dir / "RSDDIR");
+    const auto folders = prepareStartupFolders("/", dir.path(), {});
+    EXPECT_FALSE(folders.workFolderUsable);
+    EXPECT_EQ(folders.messages, std::vector<std::string>{texts::kInternalError1});
+    EXPECT_FALSE(fs::exists(elsewhere / "averz.stm"));
+    EXPECT_FALSE(isOwnFolder(dir / "RSDDIR"));
+    EXPECT_TRUE(isOwnFolder(dir.path()));
+}
+
+TEST(Folders, WritesDoNotFollowPlantedLinks) {
+    TempDir dir;
+    TempDir elsewhere;
+    writeFile(elsewhere / "precious.txt", "keep me");
+    fs::create_symlink(elsewhere / "precious.txt", dir / "averz.stm");
+    ASSERT_TRUE(writeStartFolderFile(dir.path(), "/start"));
+    EXPECT_EQ(readFile(elsewhere / "precious.txt"), "keep me");
+    EXPECT_FALSE(fs::is_symlink(dir / "averz.stm"));
+    EXPECT_EQ(readFile(dir / "averz.stm").substr(4), "/start");
+}
+
 TEST(Folders, ProtocolFolderFromParameters) {
     TempDir dir;
     fs::create_directories(dir / "Schule/Klasse 3a");

@@ -11,6 +11,8 @@
 #include <ctime>
 #include <filesystem>
 
+#include "lesson/archive.h"
+#include "lesson/bundle.h"
 #include "lesson/folders.h"
 #include "lesson/texts.h"
 #include "platform/user_dialogs.h"
@@ -84,6 +86,7 @@ void TForm1::FormCreate() {
     auto folders = lesson::prepareStartupFolders(state_.StartFolder, platform::TempFolder(),
                                                  state_.parameters);
     state_.WorkFolder = folders.WorkFolder;
+    state_.workFolderUsable = folders.workFolderUsable;
     state_.ProtocolFolder = folders.ProtocolFolder;
     for (const auto& message : folders.messages) dialogs_.information(message);
 
@@ -97,7 +100,7 @@ void TForm1::FormCreate() {
     RichEdit1->setPlainText(QStringLiteral("\n") + QString::fromUtf8(lesson::texts::kPleaseWait));
     applyPageMargins();
 
-    if (state_.facts.ArchiveAppended) {
+    if (state_.facts.ArchiveAppended && state_.workFolderUsable) {
         std::filesystem::current_path(state_.WorkFolder, ec);
         state_.facts.SelfContainedRun = true;
     }
@@ -174,7 +177,23 @@ void TForm1::FormActivate() {
     colours.setColor(QPalette::Window, QColor(80, 100, 140));
     setPalette(colours);
     setAutoFillBackground(true);
+    if (state_.facts.ArchiveAppended && state_.workFolderUsable && !writeAppendedArchive()) return;
     emit firstActivation();
+}
+
+bool TForm1::writeAppendedArchive() {
+    auto extracted = lesson::ExtractAppendedArchive(state_.facts, state_.WorkFolder);
+    if (!extracted.error.empty()) {
+        dialogs_.information(extracted.error);
+        QTimer::singleShot(0, this, &QWidget::close);
+        return false;
+    }
+    if (!extracted.found) return true;
+    state_.appendedArchivePath = extracted.archivePath.string();
+    state_.selfContainedLesson = extracted.lessonName.string();
+    // Members that cannot be written are missing later, when the lesson text is read.
+    lesson::UnpackArchive(extracted.archivePath, state_.WorkFolder);
+    return true;
 }
 
 void TForm1::requestOpen(const std::string& file) {
@@ -193,7 +212,7 @@ void TForm1::FormClose() {
     closedDown_ = true;
     programs_.endExternalViewer();
     std::error_code ec;
-    if (std::filesystem::is_directory(state_.WorkFolder, ec))
+    if (state_.workFolderUsable && lesson::isOwnFolder(state_.WorkFolder))
         platform::EmptyFolder(state_.WorkFolder);
     std::filesystem::current_path(state_.StartFolder, ec);
 }

@@ -60,6 +60,9 @@ class TForm1 : public QWidget {
     void FormCreate();
     void FormActivate();
     void FormClose();
+    // Writes the archive carried by the program file into the work folder and unpacks it;
+    // false when it could not be written (the window then closes).
+    bool writeAppendedArchive();
     void applyScaleSteps(const std::vector<lesson::ScaleStep>& steps);
     void applyPageMargins();
     void enterFullScreen();
