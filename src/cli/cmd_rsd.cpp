@@ -6,7 +6,7 @@
 
 #include "cli/cli_command.h"
 #include "lesson/archive.h"
-#include "lesson/archive_texts.h"
+#include "lesson/texts.h"
 
 namespace textaria::cli {
 

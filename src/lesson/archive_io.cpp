@@ -11,7 +11,7 @@
 #include <unistd.h>
 #endif
 
-#include "lesson/archive_texts.h"
+#include "lesson/texts.h"
 
 namespace textaria::lesson {
 

@@ -1,7 +1,7 @@
 // Unpacking an archive into a folder.
 #include "lesson/archive.h"
 #include "lesson/archive_io.h"
-#include "lesson/archive_texts.h"
+#include "lesson/texts.h"
 
 namespace textaria::lesson {
 

@@ -4,7 +4,7 @@
 
 #include "lesson/archive.h"
 #include "lesson/archive_io.h"
-#include "lesson/archive_texts.h"
+#include "lesson/texts.h"
 #include "platform/codepage.h"
 
 namespace textaria::lesson {

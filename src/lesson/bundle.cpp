@@ -5,7 +5,7 @@
 
 #include "lesson/archive.h"
 #include "lesson/archive_io.h"
-#include "lesson/archive_texts.h"
+#include "lesson/texts.h"
 
 namespace textaria::lesson {
 

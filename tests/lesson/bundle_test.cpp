@@ -5,7 +5,7 @@
 
 #include "archive_test_support.h"
 #include "lesson/archive.h"
-#include "lesson/archive_texts.h"
+#include "lesson/texts.h"
 
 namespace textaria::lesson {
 namespace {
