@@ -49,7 +49,8 @@ struct PageOptions {
 // The last line followed directly by the line before it, trimmed.
 std::string optionText(std::string_view pageText);
 
-// A page of a page list: every marker, "µ" from the whole page text.
+// A page of a page list: every marker, "µ" from the whole page text. "µ" is looked for before
+// the option lines go, so an author who writes it on the option line still gets a reading page.
 PageOptions readPageOptions(std::string_view pageText);
 
 // A single text reads only "@@", "@", "$", "§", "%", "%%", "&", "~" and "*" from its last two

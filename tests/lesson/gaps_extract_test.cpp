@@ -84,15 +84,6 @@ TEST(GapFields, FontSizeByPageFontAndChange) {
         EXPECT_EQ(gapFieldFontSize(c.size, c.change), c.expected) << c.size << " " << c.change;
 }
 
-TEST(GapFields, RoundHalfEven) {
-    EXPECT_EQ(roundHalfEven(0.5), 0);
-    EXPECT_EQ(roundHalfEven(1.5), 2);
-    EXPECT_EQ(roundHalfEven(2.5), 2);
-    EXPECT_EQ(roundHalfEven(-1.5), -2);
-    EXPECT_EQ(roundHalfEven(2.4), 2);
-    EXPECT_EQ(roundHalfEven(2.6), 3);
-}
-
 TEST(AnswerWordList, ExactDuplicatesAndCaseInsensitiveOrder) {
     auto list = [](std::vector<std::string> words) {
         GapTable t;

@@ -29,6 +29,7 @@ TEST(MarkupOptions, ListedPage) {
         {"x\r\n?\r\n5", "", "x\r\n5"},  // last line first: "5?" is no questionnaire
         {"  \r\n", "", "  \r\n"},
         {"?7", "?7 ", ""},
+        {"F\r\n?4", "", "F"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(joined(readPageOptions(c.page)), c.markers) << c.page;
@@ -47,12 +48,6 @@ TEST(MarkupOptions, SingleTextReadsFewerMarkersAndKeepsItsLines) {
     EXPECT_EQ(joined(o), "$ %% % * ");
     EXPECT_EQ(o.questionnaireLevels(), 0);
     EXPECT_TRUE(readSingleTextOptions("µ\r\nText").has(Marker::ReadingPage));
-}
-
-TEST(MarkupOptions, QuestionnaireLevels) {
-    EXPECT_EQ(readPageOptions("F\r\n?3").questionnaireLevels(), 3);
-    EXPECT_EQ(readPageOptions("F\r\n?7").questionnaireLevels(), 7);
-    EXPECT_EQ(readPageOptions("F\r\n?4").questionnaireLevels(), 0);
 }
 
 }  // namespace

@@ -111,6 +111,7 @@ TEST_F(GapFieldsTest, FieldsCoverBracketsAtEveryFontSizeAndAfterSchrift) {
             const GapPlacement placed = PlaceGapFields(*view, gaps.table, fields, total);
             EXPECT_FALSE(placed.positionError);
             EXPECT_TRUE(placed.hasAnswerFields);
+            EXPECT_EQ(view->focusWidget(), fields[0]);
             for (int i = 0; i < 18; ++i) {
                 const QLineEdit& field = *fields[i];
                 expectCovers(field, gaps.table.entries[i], text);
