@@ -1,5 +1,7 @@
 #include "platform/styled_text.h"
 
+#include "platform/codepage.h"
+
 namespace textaria::platform {
 
 std::string plainText(const StyledText& text) {
@@ -16,6 +18,20 @@ std::string plainText(const StyledText& text) {
     }
     if (text.endsWithLineEnd && !text.paragraphs.empty()) out += "\r\n";
     return out;
+}
+
+StyledText withSymbolFontShown(StyledText text) {
+    for (Paragraph& paragraph : text.paragraphs) {
+        for (TextRun& run : paragraph.runs) {
+            if (run.format.fontName != "Symbol") continue;
+            std::string shown;
+            std::size_t pos = 0;
+            while (pos < run.text.size())
+                appendUtf8(shown, symbolToUnicode(nextUtf8(run.text, pos)));
+            run.text = std::move(shown);
+        }
+    }
+    return text;
 }
 
 void appendRun(Paragraph& paragraph, std::string_view text, const CharFormat& format) {

@@ -52,6 +52,10 @@ struct StyledText {
 // The text of every run, paragraphs separated (and, with endsWithLineEnd, ended) by CR LF.
 std::string plainText(const StyledText& text);
 
+// For display: text in the Symbol font as the characters it shows ("p" -> "π"), since our fonts
+// have no such font. The plain text the markup reads keeps the typed letters.
+StyledText withSymbolFontShown(StyledText text);
+
 // Appends text to the paragraph, merging it into the last run when that has the same format.
 void appendRun(Paragraph& paragraph, std::string_view text, const CharFormat& format);
 

@@ -295,6 +295,13 @@ TEST(RtfReader, ParagraphAlignment) {
     }
 }
 
+TEST(RtfReader, SymbolFontIsShownGreekButReadAsTyped) {
+    const StyledText text = readRtf(
+        R"({\rtf1{\fonttbl{\f0 Arial;}{\f1\fcharset2 Symbol;}}p = {\f1 p \'b9 a}[{\f1 p}]})");
+    EXPECT_EQ(plainText(text), "p = p ≠ a[p]");  // the markup sees the letters typed
+    EXPECT_EQ(plainText(withSymbolFontShown(text)), "p = π ≠ α[π]");
+}
+
 TEST(RtfReader, LooksLikeRtf) {
     EXPECT_TRUE(looksLikeRtf("{\\rtf1\\ansi"));
     EXPECT_TRUE(looksLikeRtf("\xEF\xBB\xBF \r\n{\\rtf"));
