@@ -20,9 +20,7 @@ namespace {
 
 using namespace testing;
 
-// Disabled until the main window's first activation writes and unpacks the appended archive
-// (ExtractAppendedArchive, then loading it); remove the prefix then.
-TEST(BundledProgram, DISABLED_StartsIntoItsLesson) {
+TEST(BundledProgram, StartsIntoItsLesson) {
     const fs::path program = fs::path(TEXTARIA_BINARY_DIR) / "src" / "app" / "textaria";
     ASSERT_TRUE(fs::exists(program)) << program << " must be built first";
     ScratchFolder folder;
