@@ -75,9 +75,9 @@ double applyFunction(FunctionId id, double x, bool& calcError) {
         case FunctionId::Rad:
             return static_cast<double>(radians(x));
         case FunctionId::Sin:
-            return sinCosDegrees(x).sin.hi;
+            return sinDegrees(x);
         case FunctionId::Cos:
-            return snapToZero(sinCosDegrees(x).cos.hi);
+            return snapToZero(cosDegrees(x));
         case FunctionId::Tan: {
             const SinCos sc = sinCosDegrees(x);
             if (std::fabs(sc.cos.hi) < kSnapLimit) return fail(calcError);

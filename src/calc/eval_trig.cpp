@@ -58,49 +58,107 @@ const DegreeTable kTable;
 
 }  // namespace
 
-SinCos sinCosDegrees(double degrees) {
+namespace {
+
+// An angle as quarter turns plus sign * (n whole degrees + rest), with the rest's sine and
+// cosine prepared.
+struct Reduced {
+    int quarter;
+    bool negative;
+    int n;
+    double pHi;       // the rest in radians, rounded
+    double smallSin;  // sin(rest) = pHi + smallSin
+    double smallCos;  // cos(rest) = 1 + smallCos
+};
+
+Reduced reduce(double degrees) {
     // Every step down to the rest is exact: fmod is, and the subtractions are of numbers
     // within a factor of two of each other.
     const double turn = std::fabs(degrees) < 360.0 ? degrees : std::fmod(degrees, 360.0);
-    const double q = turn / 90.0;  // |q| < 4
-    const double quarter = static_cast<double>(static_cast<int>(q + (q < 0 ? -0.5 : 0.5)));
+    const double q = turn * (1.0 / 90);  // |q| < 4; only rounded to the nearest quarter
+    const int quarter = static_cast<int>(q + (q < 0 ? -0.5 : 0.5));
     const double d = turn - 90.0 * quarter;  // -45..45
     const double a = std::fabs(d);
     const int n = std::min(static_cast<int>(a + 0.5), 45);
     const double rest = a - n;  // -0.5..0.5
 
-    // The rest in radians (below 0.009) as p = pHi + pLo; sin p = pHi + smallSin and
-    // cos p = 1 + smallCos, whose small parts need only double precision.
+    // The rest in radians (below 0.009) as pHi + pLo; the small parts of its sine and cosine
+    // need only double precision.
     const double pHi = rest * kRadiansPerDegreeHi;
     const double pLo = twoProduct(rest, kRadiansPerDegreeHi).lo + rest * kRadiansPerDegreeLo;
     const double p2 = pHi * pHi;
-    const double smallSin =
-        pLo + pHi * p2 * (-1.0 / 6 + p2 * (1.0 / 120 + p2 * (-1.0 / 5040 + p2 / 362880)));
-    const double smallCos =
-        -pHi * pLo + p2 * (-1.0 / 2 + p2 * (1.0 / 24 + p2 * (-1.0 / 720 + p2 / 40320)));
+    return {quarter,
+            d < 0,
+            n,
+            pHi,
+            pLo + pHi * p2 * (-1.0 / 6 + p2 * (1.0 / 120 + p2 * (-1.0 / 5040 + p2 / 362880))),
+            -pHi * pLo + p2 * (-1.0 / 2 + p2 * (1.0 / 24 + p2 * (-1.0 / 720 + p2 / 40320)))};
+}
 
-    // sin(n + rest) = S cos p + C sin p;  cos(n + rest) = C cos p - S sin p.
-    const DoubleDouble& s = kTable.sin[n];
-    const DoubleDouble& c = kTable.cos[n];
-    const DoubleDouble sinMain = twoProduct(c.hi, pHi);
-    const DoubleDouble sinSum = twoSum(s.hi, sinMain.hi);
-    DoubleDouble sinValue = normalise(
-        sinSum.hi, sinSum.lo + sinMain.lo + s.lo + s.hi * smallCos + c.hi * smallSin + c.lo * pHi);
-    const DoubleDouble cosMain = twoProduct(s.hi, pHi);
-    const DoubleDouble cosSum = twoSum(c.hi, -cosMain.hi);
-    const DoubleDouble cosValue = normalise(
-        cosSum.hi, cosSum.lo - cosMain.lo + c.lo + c.hi * smallCos - s.hi * smallSin - s.lo * pHi);
-    if (d < 0) sinValue = negate(sinValue);
+// sin(n + rest) = S cos(rest) + C sin(rest), with the sign of the reduced angle.
+DoubleDouble sinOf(const Reduced& r) {
+    const DoubleDouble& s = kTable.sin[r.n];
+    const DoubleDouble& c = kTable.cos[r.n];
+    const DoubleDouble main = twoProduct(c.hi, r.pHi);
+    const DoubleDouble sum = twoSum(s.hi, main.hi);
+    const DoubleDouble v = normalise(
+        sum.hi, sum.lo + main.lo + s.lo + s.hi * r.smallCos + c.hi * r.smallSin + c.lo * r.pHi);
+    return r.negative ? negate(v) : v;
+}
 
-    switch (static_cast<int>(quarter) & 3) {
+// cos(n + rest) = C cos(rest) - S sin(rest).
+DoubleDouble cosOf(const Reduced& r) {
+    const DoubleDouble& s = kTable.sin[r.n];
+    const DoubleDouble& c = kTable.cos[r.n];
+    const DoubleDouble main = twoProduct(s.hi, r.pHi);
+    const DoubleDouble sum = twoSum(c.hi, -main.hi);
+    return normalise(
+        sum.hi, sum.lo - main.lo + c.lo + c.hi * r.smallCos - s.hi * r.smallSin - s.lo * r.pHi);
+}
+
+}  // namespace
+
+SinCos sinCosDegrees(double degrees) {
+    const Reduced r = reduce(degrees);
+    const DoubleDouble s = sinOf(r);
+    const DoubleDouble c = cosOf(r);
+    switch (r.quarter & 3) {
         case 0:
-            return {sinValue, cosValue};
+            return {s, c};
         case 1:
-            return {cosValue, negate(sinValue)};
+            return {c, negate(s)};
         case 2:
-            return {negate(sinValue), negate(cosValue)};
+            return {negate(s), negate(c)};
         default:
-            return {negate(cosValue), sinValue};
+            return {negate(c), s};
+    }
+}
+
+double sinDegrees(double degrees) {
+    const Reduced r = reduce(degrees);
+    switch (r.quarter & 3) {
+        case 0:
+            return sinOf(r).hi;
+        case 1:
+            return cosOf(r).hi;
+        case 2:
+            return -sinOf(r).hi;
+        default:
+            return -cosOf(r).hi;
+    }
+}
+
+double cosDegrees(double degrees) {
+    const Reduced r = reduce(degrees);
+    switch (r.quarter & 3) {
+        case 0:
+            return cosOf(r).hi;
+        case 1:
+            return -sinOf(r).hi;
+        case 2:
+            return -cosOf(r).hi;
+        default:
+            return sinOf(r).hi;
     }
 }
 

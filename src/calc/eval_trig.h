@@ -20,6 +20,10 @@ struct SinCos {
 // exact values (sin 30 = 0.5, tan 45 = 1).
 SinCos sinCosDegrees(double degrees);
 
+// The same values one at a time, for less work.
+double sinDegrees(double degrees);
+double cosDegrees(double degrees);
+
 // tan as sin/cos, divided at the same precision; cos must not be 0.
 double tangent(const SinCos& sc);
 
