@@ -156,6 +156,17 @@ TEST_F(GapFieldsTest, ErrorsLeaveNoFieldsAndClearingResets) {
     EXPECT_FALSE(PlaceGapFields(*view, gaps.table, fields, 0).hasAnswerFields);
     EXPECT_TRUE(fields[0]->isHidden());
 
+    // A gap over a line end is covered from its "[" to the end of that line.
+    view->clear();
+    addLine("a [b", "Arial", 12);
+    addLine("c] d", "Arial", 12);
+    gaps = ExtractGaps(*view);
+    ASSERT_EQ(gaps.table.GapCount(), 1);
+    ASSERT_TRUE(PlaceGapFields(*view, gaps.table, fields, 0).hasAnswerFields);
+    EXPECT_LE(fields[0]->geometry().left(), caret(2).left());
+    EXPECT_GT(fields[0]->geometry().right(), caret(4).left());
+    EXPECT_EQ(fields[0]->geometry().top(), caret(2).top());
+
     // A table that no longer matches the text: placing stops with the position error.
     view->clear();
     addLine("a [b] c [d]", "Arial", 12);
