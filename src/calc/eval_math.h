@@ -20,6 +20,9 @@ inline double checked(double r, bool& calcError) {
     calcError = true;
     return 0.0;
 }
+// A variable that holds no finite number (set by a caller, never by a formula) is a
+// calculation error, like a number beyond the double range.
+inline double readVariable(double value, bool& calcError) { return checked(value, calcError); }
 inline double add(double a, double b, bool& calcError) { return checked(a + b, calcError); }
 inline double subtract(double a, double b, bool& calcError) { return checked(a - b, calcError); }
 inline double multiply(double a, double b, bool& calcError) { return checked(a * b, calcError); }

@@ -44,7 +44,7 @@ struct DirectSemantics {
             case 9:
                 return -rhs[1].value;
             case 13:
-                return variables.values[rhs[0].payload];
+                return eval::readVariable(variables.values[rhs[0].payload], calcError);
             case 14:
                 return rhs[1].value;
             case 16:
@@ -250,7 +250,7 @@ Evaluation CompiledFormula::evaluate(const FormulaVariables& variables,
                 stack[++top] = op.value;
                 break;
             case OpKind::Variable:
-                stack[++top] = vars[op.arg];
+                stack[++top] = eval::readVariable(vars[op.arg], calcError);
                 break;
             case OpKind::Negate:
                 x = -x;
@@ -294,19 +294,19 @@ Evaluation CompiledFormula::evaluate(const FormulaVariables& variables,
                 x = eval::power(x, op.value, calcError);
                 break;
             case OpKind::AddVariable:
-                x = eval::add(x, vars[op.arg], calcError);
+                x = eval::add(x, eval::readVariable(vars[op.arg], calcError), calcError);
                 break;
             case OpKind::SubtractVariable:
-                x = eval::subtract(x, vars[op.arg], calcError);
+                x = eval::subtract(x, eval::readVariable(vars[op.arg], calcError), calcError);
                 break;
             case OpKind::MultiplyVariable:
-                x = eval::multiply(x, vars[op.arg], calcError);
+                x = eval::multiply(x, eval::readVariable(vars[op.arg], calcError), calcError);
                 break;
             case OpKind::DivideVariable:
-                x = eval::divide(x, vars[op.arg], calcError);
+                x = eval::divide(x, eval::readVariable(vars[op.arg], calcError), calcError);
                 break;
             case OpKind::PowerVariable:
-                x = eval::power(x, vars[op.arg], calcError);
+                x = eval::power(x, eval::readVariable(vars[op.arg], calcError), calcError);
                 break;
         }
     }

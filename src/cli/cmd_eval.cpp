@@ -1,5 +1,6 @@
 // textaria-cli eval: evaluates formulas with the shared variables A..Z.
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -29,7 +30,8 @@ bool setVariable(const std::string& pair, calc::FormulaVariables& variables) {
     if (*first == '+') ++first;
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || ptr != last) return false;
+    // from_chars also reads "inf" and "nan", which are no decimal numbers.
+    if (ec != std::errc() || ptr != last || !std::isfinite(value)) return false;
     variables[letter] = value;
     return true;
 }

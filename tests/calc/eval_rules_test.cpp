@@ -137,6 +137,20 @@ TEST(EvalRules, SyntaxErrorsGiveCodeZero) {
     }
 }
 
+TEST(EvalRules, VariablesWithoutAFiniteValueAreCalculationErrors) {
+    FormulaVariables v;
+    v['A'] = INFINITY;
+    v['B'] = NAN;
+    for (const char* formula : {"a", "a*0", "fak(b)", "2^b", "b^2", "1+sin(a)", "-a", "x+a"}) {
+        std::ostringstream out;
+        const Evaluation fresh = evaluateFormulaFresh(formula, v, out);
+        const Evaluation cached = EvaluateFormula(formula, v, out);
+        EXPECT_EQ(fresh.code, 6) << formula;
+        EXPECT_EQ(fresh.value, 0.0) << formula;
+        EXPECT_EQ(cached.code, 6) << formula;
+    }
+}
+
 TEST(EvalRules, CalculationErrorsGiveFiveOrSixWithValueZero) {
     // clang-format off
     expectCases({

@@ -20,7 +20,7 @@ open=$(printf '(%.0s' $(seq 40))
 check overflow "$(printf '\n STACK-\xc3\x9cBERLAUF BEI DER FORMELAUSWERTUNG ! \n\n0 0\n2 1')" \
     "$("$cli" eval "${open}1" "1+1")"
 
-for bad in "--var" "--var Q 1" "--var A=x 1" "--var AB=1 1"; do
+for bad in "--var" "--var Q 1" "--var A=x 1" "--var AB=1 1" "--var A=inf 1" "--var A=nan 1"; do
     # shellcheck disable=SC2086
     "$cli" eval $bad >/dev/null 2>&1
     check "usage:$bad" 2 $?
