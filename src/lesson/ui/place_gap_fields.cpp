@@ -7,9 +7,11 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <algorithm>
 
+#include "lesson/gaps_print.h"
 #include "lesson/markup_text.h"
 
 namespace textaria::lesson::ui {
@@ -165,6 +167,29 @@ GapPlacement PlaceGapFields(QTextEdit& pageView, const GapTable& table, const Ga
         result.hasAnswerFields = true;
     }
     return result;
+}
+
+void PrintForm(const QTextEdit& pageView, QTextDocument& target) {
+    target.clear();
+    QTextCursor(&target).insertFragment(QTextDocumentFragment(pageView.document()));
+    const std::string text = documentPlainText(target);
+    const PrintFormPlan plan = lesson::PrintForm(text);
+
+    QTextCursor cursor(&target);
+    cursor.setPosition(static_cast<int>(documentPosition(text, plan.keepLength)));
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    // From the back, so that the positions still to come stay valid.
+    for (auto it = plan.blanks.rbegin(); it != plan.blanks.rend(); ++it) {
+        const int begin = static_cast<int>(documentPosition(text, it->begin));
+        cursor.setPosition(begin + 1);
+        const QTextCharFormat format = cursor.charFormat();
+        cursor.setPosition(begin);
+        cursor.setPosition(static_cast<int>(documentPosition(text, it->end)),
+                           QTextCursor::KeepAnchor);
+        cursor.insertText(QString(static_cast<qsizetype>(it->underscores), QLatin1Char('_')),
+                          format);
+    }
 }
 
 }  // namespace textaria::lesson::ui

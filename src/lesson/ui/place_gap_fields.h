@@ -38,4 +38,8 @@ struct GapPlacement {
 GapPlacement PlaceGapFields(QTextEdit& pageView, const GapTable& table, const GapFields& fields,
                             int fontChange);
 
+// Fills `target` with the print form of the page view: its formatted text with every gap a
+// run of underscores (in the format of its "["), trailing empty, "_" and option lines dropped.
+void PrintForm(const QTextEdit& pageView, QTextDocument& target);
+
 }  // namespace textaria::lesson::ui

@@ -190,5 +190,21 @@ TEST_F(GapFieldsTest, PositionsCountUmlautsAndLineBreaksAsTheDocumentDoes) {
     expectCovers(*fields[0], g.table.entries[0], text);
 }
 
+TEST_F(GapFieldsTest, PrintFormKeepsFormatsAndBlanksTheGaps) {
+    addLine(QStringLiteral("Gr\u00F6\u00DFe: [Haus]"), "Arial", 16);
+    addLine(QStringLiteral("Die [Stadt] ist [Berlin]."), "Courier New", 12);
+    addLine(QStringLiteral("?5 $"), "Arial", 12);
+    QTextDocument target;
+    PrintForm(*view, target);
+    EXPECT_EQ(documentPlainText(target),
+              "Gr\xC3\xB6\xC3\x9F"
+              "e: ____\r\nDie _____ ist _____.\r\n");
+    QTextCursor c(&target);
+    c.setPosition(9);  // after the first underscore of the first line
+    EXPECT_EQ(c.charFormat().fontPointSize(), 16);
+    c.setPosition(target.findBlockByNumber(1).position() + 5);
+    EXPECT_EQ(c.charFormat().fontFamilies().toStringList(), QStringList{"Courier New"});
+}
+
 }  // namespace
 }  // namespace textaria::lesson::ui
