@@ -8,6 +8,21 @@ inline constexpr const char* kEvaluateFirst = "Bitte zuerst <<Bewerten>> ausfüh
 inline constexpr const char* kChildJumpTitle = "Sprung zur Seitennummer N";
 inline constexpr const char* kFontChangeOnlyInTextPages =
     "Änderungen der Schriftgröße NUR in Textseiten \rmöglich, aber NICHT in Auswahlmenüs ..........";
+// Page display.
+inline constexpr const char* kCalculatorHintFields =
+    "<In Editierfeldern mit \"Doppelklick\" den Rechner öffnen>";
+inline constexpr const char* kCalculatorHintKey = "<Mit Funktionstaste \"F12\" den Rechner öffnen>";
+inline constexpr const char* kLoadButton = "Laden";
+inline constexpr const char* kSelectionButton = "Auswahl";
+inline constexpr const char* kListButton = "Liste";
+inline constexpr const char* kEvaluateButton = "Bewerten";
+inline constexpr const char* kGapsButton = "Lücken";
+inline constexpr const char* kFontButton = "Schrift";
+inline constexpr const char* kDownLabel = "[ Dn ]";
+inline constexpr const char* kUpLabel = "[ Up ]";
+inline constexpr const char* kRepeatLabel = "[ Rep ]";
+inline constexpr const char* kLessonFileFilter =
+    "RTF-Textdateien (*.rtf)|*.rtf|RSD-Ressourcendateien (*.rsd)|*.rsd";
 inline constexpr const char* kFontChangeTitle = "Schriftgrößen-Änderung";
 inline constexpr const char* kFontChangePrompt =
     " Veränderung der Größe der Schrift in allen   \r Seitentexten um den eingegebenen Wert,       "

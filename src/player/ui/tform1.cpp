@@ -60,6 +60,7 @@ TForm1::TForm1(lesson::StartupState& state, platform::UserDialogs& dialogs,
                ExternalPrograms& programs, QWidget* parent)
     : QWidget(parent), state_(state), dialogs_(dialogs), programs_(programs) {
     FormCreate();
+    connectLessonLoader();
 }
 
 TForm1::~TForm1() {
@@ -78,6 +79,7 @@ void TForm1::FormCreate() {
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setGeometry(kPageViewDesign);
     RichEdit1->setReadOnly(true);
+    createLessonControls();
 
     state_.FullScreenMode = lesson::kFullScreenMode;
     std::error_code ec;

@@ -3,12 +3,24 @@
 // it cleans the work folder and ends the program.
 #pragma once
 
+#include <QColor>
 #include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "lesson/gaps.h"
 #include "lesson/scaling.h"
 #include "lesson/startup_facts.h"
+#include "lesson/ui/place_gap_fields.h"
+#include "player/evaluation.h"
+#include "player/player_state.h"
 
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTextDocument;
 class QTextEdit;
 
 namespace textaria::platform {
@@ -18,6 +30,7 @@ class UserDialogs;
 namespace textaria::player {
 
 class ExternalPrograms;
+class Panel4;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -42,6 +55,52 @@ class TForm1 : public QWidget {
     // A lesson file to load (from --open or from a later start of the program).
     void requestOpen(const std::string& file);
 
+    // The lesson player (tform1_*.cpp).
+    QPushButton* Button3 = nullptr;   // "Laden" / "Auswahl"
+    QPushButton* Button8 = nullptr;   // "Liste"
+    QPushButton* Button6 = nullptr;   // "Bewerten"
+    QPushButton* Button5 = nullptr;   // "Lücken"
+    QPushButton* Button13 = nullptr;  // "Schrift"
+    QLabel* Label20 = nullptr;        // "[ Dn ]"
+    QLabel* Label21 = nullptr;        // "[ Up ]"
+    QLabel* Label4 = nullptr;         // "[ Rep ]"
+    QLabel* Label24 = nullptr;        // page counter
+    QLabel* Panel1 = nullptr;         // status panel
+    QFrame* Panel3 = nullptr;         // answer and word list
+    QLabel* Label13 = nullptr;
+    QTextEdit* RichEdit2 = nullptr;
+    QFrame* Panel5 = nullptr;  // picture
+    QLabel* Image1 = nullptr;
+    player::Panel4* Panel4 = nullptr;
+    QTextDocument* RichEdit3 = nullptr;  // the whole lesson text, never shown
+    lesson::ui::GapFields gapFields{};   // Edit1 .. Edit20
+    QColor CorrectionColour;
+
+    PlayerState& player() { return player_; }
+    const ScoreBook& scores() const { return scores_; }
+    const lesson::GapTable& gapTable() const { return gapTable_; }
+    const std::string& lastFeedbackSound() const { return lastFeedbackSound_; }
+    // Replaces the file dialog of "Laden" (tests choose the file this way).
+    std::function<std::optional<std::string>(const std::string& startFolder)> chooseLessonFile;
+
+    void Button3Click();
+    void Button8Click();
+    void Button6Click();
+    void Button5Click();
+    void Button13Click();
+    void Label20Click();
+    void Label21Click();
+    void Label4Click();
+    void ShowPage(int n);
+    void ShowListPage();
+    void ChooseFromList(const std::string& clickedLine);
+    void ShowSelection();
+    void PickProject(const std::string& clickedLine);
+    void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    void RichEdit1MouseDown(const QPoint& viewportPoint);
+    // Loads a lesson file without asking (--open, a later start of the program).
+    bool openLesson(const std::string& file);
+
   signals:
     // The first activation after start has run; with an appended archive the lesson loader
     // writes and loads it now.
@@ -55,6 +114,7 @@ class TForm1 : public QWidget {
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FormCreate();
@@ -66,6 +126,39 @@ class TForm1 : public QWidget {
     void applyScaleSteps(const std::vector<lesson::ScaleStep>& steps);
     void applyPageMargins();
     void enterFullScreen();
+
+    // The lesson player.
+    void createLessonControls();
+    void layoutLessonControls();
+    void connectLessonLoader();
+    std::optional<std::string> OpenLessonDialog();
+    bool LoadArchiveLesson(const std::string& archive, const std::string& lessonName,
+                           bool appended);
+    bool loadLessonText(const std::string& rtfPath);
+    void StartLesson();
+    void showSingleText();
+    void clearPlayerForLoad();
+    void hidePagePanels();
+    void showNavigation(bool down, bool up, bool rep);
+    void setStatus(const std::string& text);
+    void showPicture(const std::string& path);
+    void startPageMedia(const lesson::MediaLine& media, bool keepPicture);
+    void showWordList(const std::vector<std::string>& words);
+    void showAnswerList(const EvaluationResult& result);
+    void runPageCommand(const PageCommand& command);
+    void childJumpInput();
+    bool pageTextEmpty() const;
+    std::string lessonFilePath(const std::string& name) const;
+    bool isGapField(QObject* object) const;
+
+    PlayerState player_;
+    ScoreBook scores_;
+    lesson::GapTable gapTable_;
+    std::vector<std::string> savedAnswers_;
+    std::string lastFeedbackSound_;
+    std::string lessonPlainText_;  // RichEdit3 as CR LF text
+    QTextDocument* savedSelection_ = nullptr;
+    bool dialogUsed_ = false;
 
     lesson::StartupState& state_;
     platform::UserDialogs& dialogs_;

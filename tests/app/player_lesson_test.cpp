@@ -1,0 +1,323 @@
+// The lesson player end to end: the real main window, offscreen, driven by clicks and keys.
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextCharFormat>
+
+#include "lesson/texts.h"
+#include "player/texts.h"
+#include "player/ui/panel4.h"
+#include "player_test_support.h"
+
+namespace textaria::testing {
+namespace {
+
+using Kind = FakeUserDialogs::Kind;
+
+QString u8(const char* text) { return QString::fromUtf8(text); }
+
+class DemoLesson : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(demoArchive())) GTEST_SKIP() << "demo.rsd not built";
+        ASSERT_TRUE(w->openLesson(demoArchive()));
+    }
+    void openPage(const char* title) {
+        ASSERT_TRUE(w.clickLine(u8(title))) << title;
+        QApplication::processEvents();
+    }
+    PlayerWindow w;
+};
+
+TEST_F(DemoLesson, ListPageShowsHeadingAndTitlesInListColours) {
+    const QString text = w->RichEdit1->toPlainText();
+    EXPECT_TRUE(text.contains(u8("   Auswahl anzeigen mit <Liste>.  ")));
+    EXPECT_TRUE(text.contains(u8("   05, Wörter wählen")));
+    EXPECT_FALSE(text.contains(u8("#00")));
+    EXPECT_EQ(w.counter(), u8("[ 0 / 9 ]"));
+    EXPECT_EQ(w->RichEdit1->palette().color(QPalette::Base), QColor(220, 220, 240));
+
+    QTextCursor cursor(w->RichEdit1->document()->findBlockByNumber(2));
+    cursor.movePosition(QTextCursor::NextCharacter);
+    const QTextCharFormat format = cursor.charFormat();
+    EXPECT_EQ(format.foreground().color(), QColor(128, 0, 0));
+    EXPECT_EQ(format.fontPointSize(), 14);
+    EXPECT_EQ(format.fontWeight(), QFont::Bold);
+    EXPECT_EQ(w->player().CurrentPage, 0);
+}
+
+TEST_F(DemoLesson, ScoresAPageCorrectsWrongFieldsAndRefusesASecondEvaluation) {
+    openPage("03, Rechnen");
+    EXPECT_EQ(w.counter(), u8("[ 3 / 9 ]"));
+    ASSERT_EQ(w->gapTable().GapCount(), 4);
+    EXPECT_FALSE(w->RichEdit1->toPlainText().contains(u8("%")));  // option line hidden
+    EXPECT_EQ(w.status(), u8("<In Editierfeldern mit \"Doppelklick\" den Rechner öffnen>"));
+    EXPECT_TRUE(w.field(1)->isVisible());
+    EXPECT_TRUE(w.field(1)->hasFocus());
+
+    w.type(1, "3,5");
+    w.type(2, "10.50");
+    w.type(3, "41");
+    w.press(w->Button6);
+    EXPECT_EQ(w.status(), u8("< 2 von 4 Werten richtig  =  50.00% >"));
+    EXPECT_FALSE(w.corrected(1));
+    EXPECT_FALSE(w.corrected(2));
+    EXPECT_TRUE(w.corrected(3));
+    EXPECT_EQ(w.field(3)->text(), u8("42"));
+    EXPECT_TRUE(w.corrected(4));
+    EXPECT_EQ(w.field(4)->text(), u8("0.25"));
+    EXPECT_EQ(w->scores().totalValues, 4);
+    EXPECT_EQ(w->scores().totalCorrect, 2);
+    EXPECT_EQ(w->scores().pageResults[3], " Seite (3):  2 richtig von 4  (50.00%)");
+
+    // The answer list: raw answers, the right ones starred.
+    EXPECT_TRUE(w->Panel3->isVisible());
+    EXPECT_EQ(w->RichEdit2->toPlainText(),
+              u8(" \n1: 3,5 * \n2: 10.50 * \n3: 41\n4: \n-------------------------\n"
+                 "2 von 4 richtig (*)"));
+    EXPECT_TRUE(w->Label13->text().contains(u8("Liste der eingegebenen Lückentexte.")));
+
+    w.press(w->Button6);
+    EXPECT_EQ(w.dialogs.messages().back(), player::texts::kAlreadyEvaluated);
+    EXPECT_EQ(w->scores().totalValues, 4);
+
+    // "[ Rep ]" rebuilds the page: empty white fields, evaluable again.
+    w->Label4Click();
+    EXPECT_TRUE(w.field(3)->text().isEmpty());
+    EXPECT_FALSE(w.corrected(3));
+    w.type(1, "3.5");
+    w.type(2, "10,5");
+    w.type(3, "42");
+    w.type(4, ",25");
+    w.press(w->Button6);
+    EXPECT_EQ(w.status(), u8("< 4 von 4 Werten richtig  =  100.00% >"));
+    EXPECT_EQ(w->scores().totalValues, 8);
+    EXPECT_EQ(w->scores().totalCorrect, 6);
+}
+
+TEST_F(DemoLesson, PageOptionsChangeTheJudgement) {
+    // "§": any case; one "\" switches the page to alternatives.
+    openPage("04, Groß und klein");
+    w.type(1, "heim");
+    w.type(2, "BLAU");
+    w.type(3, "Abend");
+    w.press(w->Button6);
+    EXPECT_EQ(w.status(), u8("< 2 von 3 Werten richtig  =  66.67% >"));
+    EXPECT_EQ(w.field(3)->text(), u8("Tag\\Morgen\\Mittag"));
+
+    // "$": no corrections; the list stars only what was right.
+    w.key(Qt::Key_PageDown);
+    w.key(Qt::Key_PageDown);
+    ASSERT_EQ(w->player().CurrentPage, 6);
+    w.type(1, "Berlin");
+    w.type(2, "Donau");
+    w.press(w->Button6);
+    EXPECT_EQ(w.status(), u8("< 1 von 2 Werten richtig  =  50.00% >"));
+    EXPECT_EQ(w.field(2)->text(), u8("Donau"));
+    EXPECT_FALSE(w.corrected(2));
+    EXPECT_TRUE(w->RichEdit2->toPlainText().contains(u8("1: Berlin * \n2: Donau\n")));
+
+    // "+": the page is one value.
+    w.press(w->Label20);
+    ASSERT_EQ(w->player().CurrentPage, 7);
+    const int values = w->scores().totalValues;
+    w.type(1, u8("drei"));
+    w.type(2, u8("vier"));
+    w.type(3, u8("fünf"));
+    w.type(4, "+");
+    w.press(w->Button6);
+    EXPECT_EQ(w.status(), u8(" << richtig >> "));
+    EXPECT_EQ(w->scores().totalValues, values + 1);
+}
+
+TEST_F(DemoLesson, PagesShowPictureSoundWordListAndReadingPages) {
+    openPage("01, Willkommen");
+    EXPECT_TRUE(w->player().readingPage);
+    EXPECT_EQ(w->gapTable().GapCount(), 0);
+    EXPECT_EQ(w->RichEdit1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_TRUE(w->Panel5->isVisible());
+    EXPECT_FALSE(w->Image1->pixmap().isNull());
+    EXPECT_TRUE(w->Panel4->media().view().panelVisible);
+    w.press(w->Button6);  // nothing to evaluate
+    EXPECT_TRUE(w.dialogs.shown.empty());
+    EXPECT_EQ(w->scores().totalValues, 0);
+
+    w.press(w->Label21);  // page 1 cannot be left backwards
+    EXPECT_EQ(w->player().CurrentPage, 1);
+
+    w->ShowPage(5);
+    EXPECT_TRUE(w->Panel3->isVisible());
+    EXPECT_EQ(w->RichEdit2->toPlainText(), u8(" Hund\n Katze\n Maus"));
+    EXPECT_FALSE(w->Panel5->isVisible());
+    EXPECT_FALSE(w->Panel4->media().view().panelVisible);
+
+    w->ShowPage(9);
+    w.press(w->Label20);  // the last page stays
+    EXPECT_EQ(w->player().CurrentPage, 9);
+    w.key(Qt::Key_PageUp);
+    EXPECT_EQ(w->player().CurrentPage, 8);
+}
+
+TEST_F(DemoLesson, ListButtonReturnsToTheListPageAndTitlesOpenByNumber) {
+    openPage("02, Im Hafen");
+    w.press(w->Button8);
+    EXPECT_EQ(w->player().CurrentPage, 0);
+    EXPECT_FALSE(w.field(1)->isVisible());
+    EXPECT_FALSE(w->Label20->isVisible());
+    EXPECT_EQ(w.status(), u8("demo.rsd"));
+    EXPECT_TRUE(w->RichEdit1->toPlainText().contains(u8("08, Das Haus")));
+    // The heading box holds no page number: nothing happens.
+    ASSERT_TRUE(w.clickLine(u8("Eine Textseite")));
+    EXPECT_EQ(w->player().CurrentPage, 0);
+    openPage("08, Das Haus");
+    EXPECT_EQ(w->player().CurrentPage, 8);
+}
+
+TEST_F(DemoLesson, FontChangeAccumulatesAndIgnoresOutOfRangeInput) {
+    openPage("03, Rechnen");
+    auto sizeAt = [&] {
+        QTextCursor c(w->RichEdit1->document()->findBlockByNumber(0));
+        c.movePosition(QTextCursor::NextCharacter);
+        return c.charFormat().fontPointSize();
+    };
+    const double before = sizeAt();
+    w.dialogs.inputAnswers = {std::string("+2"), std::string("7"), std::string("-2")};
+    w.press(w->Button13);
+    EXPECT_EQ(w.dialogs.shown.back().caption, player::texts::kFontChangeTitle);
+    EXPECT_DOUBLE_EQ(sizeAt(), before + 2);
+    EXPECT_EQ(w->player().CurrentPage, 3);
+    EXPECT_EQ(w->gapTable().GapCount(), 4);
+    w.press(w->Button13);
+    EXPECT_EQ(w.dialogs.shown.back().defaultText, "2");
+    EXPECT_DOUBLE_EQ(sizeAt(), before + 2);
+    w.press(w->Button13);
+    EXPECT_DOUBLE_EQ(sizeAt(), before);
+
+    w.press(w->Button8);
+    w.press(w->Button13);
+    EXPECT_EQ(w.dialogs.messages().back(), player::texts::kFontChangeOnlyInTextPages);
+}
+
+TEST(PlayerLoad, LaterLoadAsksFirstAndReportsUnreadableFiles) {
+    PlayerWindow w;
+    const std::string lesson =
+        writeLesson(w.temp.path(), "klein.rtf", {"Ein [Haus] und ein [Baum].", "$"});
+    w.dialogs.yesNoAnswers = {false};
+    w.press(w->Button3);
+    ASSERT_EQ(w.dialogs.shown.size(), 1u);
+    EXPECT_EQ(w.dialogs.shown[0].text, lesson::texts::kLoadQuestion);
+    EXPECT_EQ(w.dialogs.shown[0].caption, "Frage");
+
+    std::string offered;
+    w->chooseLessonFile = [&](const std::string& folder) {
+        offered = folder;
+        return std::optional<std::string>(lesson);
+    };
+    w.dialogs.yesNoAnswers = {true};
+    w.press(w->Button3);
+    EXPECT_EQ(w.dialogs.messages().back(), lesson::texts::kFirstDialogHint);
+    // A single text: one page, its option lines stay visible and still count.
+    EXPECT_EQ(w->gapTable().GapCount(), 2);
+    EXPECT_TRUE(w->RichEdit1->toPlainText().contains(u8("$")));
+    w.type(1, "Haus");
+    w.type(2, "Birke");
+    w.press(w->Button6);
+    EXPECT_EQ(w.status(), u8("< 1 von 2 Werten richtig  =  50.00% >"));
+    EXPECT_EQ(w.field(2)->text(), u8("Birke"));
+
+    w.press(w->Button8);
+    EXPECT_EQ(w.dialogs.messages().back(), lesson::texts::kNoPageList);
+
+    // A file that is no lesson: a clear message, and nothing half-loaded.
+    w->chooseLessonFile = [&](const std::string&) {
+        return std::optional<std::string>(w.temp.file("fehlt.rtf").toStdString());
+    };
+    w.dialogs.yesNoAnswers = {true};
+    w.press(w->Button3);
+    EXPECT_EQ(w.dialogs.messages().back().rfind(lesson::texts::kDataError, 0), 0u);
+    EXPECT_FALSE(w->openLesson(w.temp.file("kaputt.rsd").toStdString()));
+}
+
+TEST(PlayerModes, TestModeGoesForwardOnlyAfterEvaluation) {
+    PlayerWindow w;
+    const std::string lesson = writeLesson(w.temp.path(), "test.rtf",
+                                           {"#01_, Start", "Das ist [ein] Test.", "#02, Lesen",
+                                            "Nur lesen \\'b5", "#03, Ende", "Noch [eins].", "#00"});
+    ASSERT_TRUE(w->openLesson(lesson));
+    EXPECT_TRUE(w->player().TestMode);
+    EXPECT_TRUE(w->RichEdit1->toPlainText().contains(u8("Textseiten im Testmodus.")));
+    EXPECT_TRUE(w->RichEdit1->toPlainText().contains(u8("\n   01, Start\n")));  // sign removed
+
+    ASSERT_TRUE(w.clickLine(u8("Starten mit einem Mausklick")));
+    ASSERT_EQ(w->player().CurrentPage, 1);
+    w.key(Qt::Key_PageDown);
+    EXPECT_EQ(w.dialogs.messages().back(), player::texts::kEvaluateFirst);
+    EXPECT_EQ(w->player().CurrentPage, 1);
+    w.key(Qt::Key_PageUp);
+    w.press(w->Button8);  // no list in a test
+    EXPECT_EQ(w->player().CurrentPage, 1);
+
+    w.type(1, "ein");
+    w.press(w->Button6);
+    EXPECT_EQ(w.status(), u8("< 1 von 1 Werten richtig  =  100.00% >"));
+    EXPECT_FALSE(w->Panel3->isVisible());  // no answer list in a test
+    w.press(w->Label20);
+    EXPECT_EQ(w->player().CurrentPage, 2);
+    w.press(w->Label20);  // a reading page needs no evaluation
+    EXPECT_EQ(w->player().CurrentPage, 3);
+    w.press(w->Label21);
+    EXPECT_EQ(w->player().CurrentPage, 3);
+
+    w.dialogs.shown.clear();
+    w.press(w->Button3);
+    EXPECT_EQ(w.dialogs.messages(), std::vector<std::string>{lesson::texts::kFinishTestFirst});
+}
+
+TEST(PlayerModes, ChildModeJumpsTypesCapitalsAndPlaysFeedback) {
+    PlayerWindow w;
+    std::vector<std::string> lines = {"#01!, Eins", "Ein [HAUS] und [ZWEI]."};
+    for (int p = 2; p <= 5; ++p)
+        lines.insert(lines.end(), {"#0" + std::to_string(p) + ", Seite", "Text [A]."});
+    lines.push_back("#00");
+    ASSERT_TRUE(w->openLesson(writeLesson(w.temp.path(), "kind.rtf", lines)));
+    ASSERT_TRUE(w->player().ChildMode);
+    EXPECT_FALSE(w->RichEdit1->toPlainText().contains(u8("Eins")));
+
+    w.key(Qt::Key_F2);  // no jumps before the first page
+    EXPECT_EQ(w->player().CurrentPage, 0);
+    ASSERT_TRUE(w.clickLine(u8("Ein Textaria-Lernprogramm")));
+    ASSERT_EQ(w->player().CurrentPage, 1);
+    EXPECT_TRUE(w->Label4->isVisible());
+
+    PlayerWindow::typeInto(w.field(1), u8("haus"));
+    EXPECT_EQ(w.field(1)->text(), u8("HAUS"));
+    PlayerWindow::typeInto(w.field(2), u8("zwöi"));
+    w.press(w->Button6);
+    EXPECT_EQ(w->lastFeedbackSound(), "erg1.mp3");
+    EXPECT_EQ(w.field(2)->text(), u8("ZWÖI"));  // child mode shows no corrections
+    EXPECT_FALSE(w.corrected(2));
+
+    w.key(Qt::Key_F2);
+    EXPECT_EQ(w->player().CurrentPage, 5);
+    w.key(Qt::Key_F2, Qt::ShiftModifier);
+    EXPECT_EQ(w->player().CurrentPage, 1);
+
+    w.dialogs.inputAnswers = {std::string("99"), std::string("abc"), std::string("3")};
+    w.key(Qt::Key_F9);
+    EXPECT_EQ(w->player().CurrentPage, 5);
+    EXPECT_EQ(w.dialogs.shown.back().caption, player::texts::kChildJumpTitle);
+    EXPECT_EQ(w.dialogs.shown.back().text, "( 0 < N < 6 )");
+    EXPECT_EQ(w.dialogs.shown.back().defaultText, "1");
+    w.key(Qt::Key_F9);
+    EXPECT_EQ(w->player().CurrentPage, 1);
+    w.key(Qt::Key_F9);
+    EXPECT_EQ(w->player().CurrentPage, 3);
+    PlayerWindow::typeInto(w.field(1), u8("x"));
+    w.press(w->Button6);
+    EXPECT_EQ(w->lastFeedbackSound(), "erg0.mp3");
+}
+
+}  // namespace
+}  // namespace textaria::testing
