@@ -55,13 +55,6 @@ TEST(SingleInstance, GuardHandsArgumentsToTheFirst) {
     EXPECT_EQ(received.count(), 1);
 }
 
-TEST(SingleInstance, NamesDifferPerOverride) {
-    qputenv("TEXTARIA_INSTANCE_NAME", "abc");
-    EXPECT_EQ(instanceName(), QStringLiteral("abc"));
-    qunsetenv("TEXTARIA_INSTANCE_NAME");
-    EXPECT_TRUE(instanceName().startsWith(QStringLiteral("textaria-")));
-}
-
 TEST(SingleInstance, SecondProgramEndsAtOnceAndTheFirstHearsOfIt) {
     if (!QFile::exists(programPath())) GTEST_SKIP() << "the program is not built";
     testing::PrivateTempFolder temp;
