@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -188,6 +189,26 @@ TEST_F(GapFieldsTest, PositionsCountUmlautsAndLineBreaksAsTheDocumentDoes) {
     EXPECT_EQ(documentPosition(text, g.table.entries[0].openPos), 11u);
     PlaceGapFields(*view, g.table, fields, 0);
     expectCovers(*fields[0], g.table.entries[0], text);
+}
+
+TEST_F(GapFieldsTest, FieldsScrollWithTheText) {
+    for (int i = 0; i < 80; ++i)
+        addLine(QStringLiteral("Zeile %1 [L\u00FCcke]").arg(i), "Arial", 12);
+    const GapExtraction gaps = ExtractGaps(*view);
+    ASSERT_EQ(gaps.error, GapError::TooMany);
+    view->clear();
+    for (int i = 0; i < 80; ++i)
+        addLine(
+            i % 8 == 7 ? QStringLiteral("Zeile [L\u00FCcke %1] x").arg(i) : QStringLiteral("Zeile"),
+            "Arial", 12);
+    const GapExtraction ten = ExtractGaps(*view);
+    ASSERT_EQ(ten.table.GapCount(), 10);
+    PlaceGapFields(*view, ten.table, fields, 0);
+    const std::string text = documentPlainText(*view->document());
+    for (int value : {view->verticalScrollBar()->maximum(), 37, 0}) {
+        view->verticalScrollBar()->setValue(value);
+        for (int i = 0; i < 10; ++i) expectCovers(*fields[i], ten.table.entries[i], text);
+    }
 }
 
 TEST_F(GapFieldsTest, PrintFormKeepsFormatsAndBlanksTheGaps) {
