@@ -4,9 +4,9 @@ namespace textaria::app {
 
 std::string DesktopPrograms::openWithAssociatedProgram(const std::string& path) {
     const std::string viewer = viewer_.open(path);
-    // A number instead of a path: no program is associated (the desktop was asked instead).
-    if (viewer.empty() || viewer.find('/') == std::string::npos) return {};
-    return viewer;
+    // Without a program of ours (none associated, or it would not start) there is nothing to
+    // name or to end later.
+    return viewer_.lastStarted() ? viewer : std::string{};
 }
 
 }  // namespace textaria::app

@@ -105,7 +105,12 @@ TEST_F(StubViewer, AssociatedProgramFromTheDesktop) {
 
     // No program for the type: the fallback number is remembered, nothing runs.
     EXPECT_EQ(viewer.open(dir.filePath(QStringLiteral("notes.xyz")).toStdString(), 7), "7");
+    EXPECT_FALSE(viewer.lastStarted());
     EXPECT_EQ(viewer.runningCount(), 0u);
+
+    // A program that cannot be started is remembered but not counted as started.
+    viewer.open(ProgramCommand{dir.filePath(QStringLiteral("gone")).toStdString(), {}});
+    EXPECT_FALSE(viewer.lastStarted());
 }
 
 TEST_F(StubViewer, VolumeControlToggles) {

@@ -60,6 +60,7 @@ ExternalViewer::~ExternalViewer() { end(); }
 std::string ExternalViewer::open(const std::string& file, int fallback) {
     if (const auto command = findViewerCommand(file, xdg_)) return open(*command);
     viewer_ = std::to_string(fallback);
+    lastStarted_ = false;
     QDesktopServices::openUrl(QUrl::fromLocalFile(qt(file)));
     return viewer_;
 }
@@ -67,7 +68,8 @@ std::string ExternalViewer::open(const std::string& file, int fallback) {
 std::string ExternalViewer::open(const ProgramCommand& command) {
     auto process = std::make_unique<ExternalProcess>();
     viewer_ = command.program;
-    if (process->start(command)) processes_.push_back(std::move(process));
+    lastStarted_ = process->start(command);
+    if (lastStarted_) processes_.push_back(std::move(process));
     return viewer_;
 }
 

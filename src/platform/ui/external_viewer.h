@@ -51,11 +51,14 @@ class ExternalViewer {
     void end();
 
     const std::string& viewer() const { return viewer_; }
+    // Whether the last open started a program of ours.
+    bool lastStarted() const { return lastStarted_; }
     std::size_t runningCount() const;
 
   private:
     XdgEnvironment xdg_;
     std::string viewer_;
+    bool lastStarted_ = false;
     std::vector<std::unique_ptr<ExternalProcess>> processes_;
 };
 
