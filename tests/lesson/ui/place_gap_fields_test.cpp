@@ -192,11 +192,7 @@ TEST_F(GapFieldsTest, PositionsCountUmlautsAndLineBreaksAsTheDocumentDoes) {
 }
 
 TEST_F(GapFieldsTest, FieldsScrollWithTheText) {
-    for (int i = 0; i < 80; ++i)
-        addLine(QStringLiteral("Zeile %1 [L\u00FCcke]").arg(i), "Arial", 12);
-    const GapExtraction gaps = ExtractGaps(*view);
-    ASSERT_EQ(gaps.error, GapError::TooMany);
-    view->clear();
+    // The viewport scrolls its children along with the text.
     for (int i = 0; i < 80; ++i)
         addLine(
             i % 8 == 7 ? QStringLiteral("Zeile [L\u00FCcke %1] x").arg(i) : QStringLiteral("Zeile"),
