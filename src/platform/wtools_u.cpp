@@ -3,6 +3,7 @@
 #include <sys/utsname.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
@@ -351,13 +352,17 @@ std::string defaultDesktopEntry(std::string_view mimeType, const XdgEnvironment&
                 for (auto& id : splitList(value, ';')) declared.push_back(id);
         });
         std::error_code ec;
-        for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-            if (it->path().extension() != ".desktop") continue;
-            readIniFile(it->path().string(), [&](const std::string& group, const std::string& key,
-                                                 const std::string& value) {
+        // In name order, so the choice does not depend on how the folder happens to list.
+        std::vector<fs::path> entries;
+        for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+            if (it->path().extension() == ".desktop") entries.push_back(it->path());
+        std::sort(entries.begin(), entries.end());
+        for (const auto& entry : entries) {
+            readIniFile(entry.string(), [&](const std::string& group, const std::string& key,
+                                            const std::string& value) {
                 if (group != "Desktop Entry" || key != "MimeType") return;
                 for (auto& type : splitList(value, ';'))
-                    if (type == mime) declared.push_back(it->path().filename().string());
+                    if (type == mime) declared.push_back(entry.filename().string());
             });
         }
     }
