@@ -10,6 +10,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "lesson/markup_text.h"
+#include "lesson/texts.h"
 #include "player/texts.h"
 #include "player/ui/page_document.h"
 #include "player/ui/panel4.h"
@@ -111,6 +113,10 @@ void TForm1::createLessonControls() {
     Panel3->setGeometry(kListDesign);
     Panel3->setFrameShape(QFrame::Panel);
     Panel3->setAutoFillBackground(true);
+    QPalette listColours = Panel3->palette();
+    listColours.setColor(QPalette::Window, kListBackground);
+    listColours.setColor(QPalette::WindowText, Qt::black);
+    Panel3->setPalette(listColours);
     Label13 = new QLabel(Panel3);
     Label13->setObjectName(QStringLiteral("Label13"));
     Label13->setWordWrap(true);
@@ -144,7 +150,22 @@ void TForm1::createLessonControls() {
 void TForm1::connectLessonLoader() {
     connect(this, &TForm1::firstActivation, this, [this] {
         if (!state_.appendedArchivePath.empty()) {
+            // The program's own lesson: no "Laden", except to return to its project menu.
             LoadArchiveLesson(state_.appendedArchivePath, state_.selfContainedLesson, true);
+            if (!player_.SelectionArchive) {
+                Button3->hide();
+                return;
+            }
+            player_.ListShown = true;
+            player_.LaunchList = lesson::contains(lessonPlainText_, ".exe");
+            RichEdit1->clear();
+            QPalette colours = RichEdit1->palette();
+            colours.setColor(QPalette::Base, kListBackground);
+            RichEdit1->setPalette(colours);
+            Button3->setText(QString::fromUtf8(texts::kSelectionButton));
+            Button3->show();
+            Button3->setFocus();
+            setStatus(lesson::texts::kContinueWithSelection);
         } else if (!state_.openFile.empty()) {
             openLesson(state_.openFile);
         }
@@ -228,6 +249,7 @@ void TForm1::RichEdit1MouseDown(const QPoint& viewportPoint) {
     if (!player_.LessonOpen && !player_.SelectionArchive) return;
     const std::string line = lineAtPoint(*RichEdit1, viewportPoint).toStdString();
     if (player_.SelectionArchive && !player_.ProjectOpen && player_.ListShown) {
+        player_.SelectionLine = RichEdit1->cursorForPosition(viewportPoint).blockNumber() + 1;
         PickProject(line);
     } else if (player_.ListMode && !player_.PageShown) {
         ChooseFromList(line);
