@@ -200,6 +200,32 @@ TEST_F(DemoLesson, FontChangeAccumulatesAndIgnoresOutOfRangeInput) {
     EXPECT_EQ(w.dialogs.messages().back(), player::texts::kFontChangeOnlyInTextPages);
 }
 
+TEST_F(DemoLesson, LueckenSwitchesTheAnswerListOff) {
+    openPage("05, Wörter wählen");
+    EXPECT_TRUE(w->Panel3->isVisible());  // the word list
+    w.press(w->Button5);
+    EXPECT_EQ(w.dialogs.messages().back(), player::texts::kAnswersHidden);
+    w.type(1, "Katze");
+    w.press(w->Button6);
+    EXPECT_FALSE(w->Panel3->isVisible());
+    EXPECT_EQ(w.field(2)->text(), u8("Maus"));  // corrections still shown
+
+    w.press(w->Button5);
+    EXPECT_EQ(w.dialogs.messages().back(), player::texts::kAnswersShown);
+    w.key(Qt::Key_PageDown);
+    w.type(1, "Berlin");
+    w.press(w->Button6);
+    EXPECT_TRUE(w->Panel3->isVisible());
+    EXPECT_TRUE(w->RichEdit2->toPlainText().contains(u8("1 von 2 richtig (*)")));
+
+    // A whole-page page shows no list.
+    w.key(Qt::Key_PageDown);
+    w.type(1, "drei");
+    w.press(w->Button6);
+    EXPECT_EQ(w.status(), u8(" << falsch >> "));
+    EXPECT_FALSE(w->Panel3->isVisible());
+}
+
 TEST(PlayerLoad, LaterLoadAsksFirstAndReportsUnreadableFiles) {
     PlayerWindow w;
     const std::string lesson =
@@ -237,7 +263,19 @@ TEST(PlayerLoad, LaterLoadAsksFirstAndReportsUnreadableFiles) {
     w.dialogs.yesNoAnswers = {true};
     w.press(w->Button3);
     EXPECT_EQ(w.dialogs.messages().back().rfind(lesson::texts::kDataError, 0), 0u);
-    EXPECT_FALSE(w->openLesson(w.temp.file("kaputt.rsd").toStdString()));
+    const std::string broken = writeLesson(w.temp.path(), "kaputt.rsd", {"kein Archiv"});
+    EXPECT_FALSE(w->openLesson(broken));
+    EXPECT_EQ(w.dialogs.messages().back().rfind(lesson::texts::kDataError, 0), 0u);
+
+    // A page whose brackets do not pair gets no answer fields, and nothing to evaluate.
+    ASSERT_TRUE(w->openLesson(
+        writeLesson(w.temp.path(), "fehler.rtf", {"#01, Eins", "Ein [Haus und [Baum].", "#00"})));
+    ASSERT_TRUE(w.clickLine(u8("01, Eins")));
+    EXPECT_EQ(w.dialogs.messages().back(), lesson::texts::kBracketsMissing);
+    EXPECT_FALSE(w.field(1)->isVisible());
+    const auto shown = w.dialogs.shown.size();
+    w.press(w->Button6);
+    EXPECT_EQ(w.dialogs.shown.size(), shown);
 }
 
 TEST(PlayerModes, TestModeGoesForwardOnlyAfterEvaluation) {
