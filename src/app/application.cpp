@@ -31,6 +31,8 @@ bool Application::createWindows() {
     state_.dialogs.setParent(form1_.get());
     connect(form1_.get(), &player::TForm1::closed, this, &Application::finished);
     form13_ = std::make_unique<calc::TForm13>(state_.variables);
+    connect(form1_.get(), &player::TForm1::calculatorReset, this,
+            [this] { form13_->calculator().setResetOnOpen(true); });
     form30_ = std::make_unique<player::TForm30>();
     form30_->setPrograms(&state_.programs);
     form30_->setDialogs(&state_.dialogs);

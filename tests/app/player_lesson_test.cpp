@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTextCharFormat>
 
+#include "app/application.h"
+#include "calc/ui/tavkal_u.h"
 #include "lesson/texts.h"
 #include "player/texts.h"
 #include "player/ui/panel4.h"
@@ -359,3 +361,30 @@ TEST(PlayerModes, ChildModeJumpsTypesCapitalsAndPlaysFeedback) {
 
 }  // namespace
 }  // namespace textaria::testing
+
+namespace textaria::app {
+namespace {
+
+TEST(PlayerCalculator, NavigationClicksMakeTheCalculatorStartFromOutside) {
+    testing::PrivateTempFolder temp;
+    const std::filesystem::path start = std::filesystem::current_path();
+    {
+        Application program("/opt/textaria/textaria", StartupOptions{});
+        ASSERT_TRUE(program.createWindows());
+        calc::Calculator& calculator = program.Form13()->calculator();
+        for (QWidget* target :
+             std::initializer_list<QWidget*>{program.Form1()->Label20, program.Form1()->Label4,
+                                             program.Form1()->RichEdit1->viewport()}) {
+            calculator.setResetOnOpen(false);
+            QTest::mouseClick(target, Qt::LeftButton);
+            EXPECT_TRUE(calculator.resetOnOpen()) << target->objectName().toStdString();
+        }
+        calculator.setResetOnOpen(false);
+        QTest::keyClick(program.Form1()->RichEdit1, Qt::Key_PageDown);  // keys do not
+        EXPECT_FALSE(calculator.resetOnOpen());
+    }
+    std::filesystem::current_path(start);
+}
+
+}  // namespace
+}  // namespace textaria::app

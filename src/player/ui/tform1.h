@@ -109,6 +109,9 @@ class TForm1 : public QWidget {
     void openRequested(const QString& file);
     // The window has closed and cleaned up; the program ends.
     void closed();
+    // "[ Dn ]", "[ Up ]", "[ Rep ]" or the page view was clicked: the calculator's next
+    // opening starts from the variables outside it.
+    void calculatorReset();
 
   protected:
     bool event(QEvent* event) override;

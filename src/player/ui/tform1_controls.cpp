@@ -186,12 +186,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) {
+        if (mouse->button() == Qt::LeftButton &&
+            (watched == Label20 || watched == Label21 || watched == Label4)) {
+            emit calculatorReset();
             if (watched == Label20) Label20Click();
             if (watched == Label21) Label21Click();
             if (watched == Label4) Label4Click();
         }
     } else if (type == QEvent::MouseButtonPress && watched == RichEdit1->viewport()) {
+        emit calculatorReset();
         RichEdit1MouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
     } else if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         if (watched != this && watched != RichEdit1 && !isGapField(watched)) return false;
