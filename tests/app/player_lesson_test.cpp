@@ -357,6 +357,14 @@ TEST(PlayerModes, ChildModeJumpsTypesCapitalsAndPlaysFeedback) {
     PlayerWindow::typeInto(w.field(1), u8("x"));
     w.press(w->Button6);
     EXPECT_EQ(w->lastFeedbackSound(), "erg0.mp3");
+
+    // The next lesson is an ordinary one again.
+    ASSERT_TRUE(w->openLesson(writeLesson(w.temp.path(), "gross.rtf", {"Ein [Haus]."})));
+    EXPECT_FALSE(w->player().ChildMode);
+    PlayerWindow::typeInto(w.field(1), u8("haus"));
+    EXPECT_EQ(w.field(1)->text(), u8("haus"));
+    w.press(w->Button6);
+    EXPECT_TRUE(w->Panel3->isVisible());
 }
 
 }  // namespace

@@ -137,6 +137,7 @@ class TForm1 : public QWidget {
     std::optional<std::string> OpenLessonDialog();
     bool LoadArchiveLesson(const std::string& archive, const std::string& lessonName,
                            bool appended);
+    bool openLessonFile(const std::string& file);
     bool loadLessonText(const std::string& rtfPath);
     void StartLesson();
     void showSingleText();

@@ -58,6 +58,13 @@ std::string TForm1::lessonFilePath(const std::string& name) const {
 }
 
 void TForm1::clearPlayerForLoad() {
+    // Child mode ends with its lesson; the next one shows its answers again unless it is one
+    // for children too.
+    if (player_.ChildMode) {
+        player_.ChildMode = false;
+        player_.capsLock = false;
+        player_.ShowAnswers = true;
+    }
     player_.TestMode = false;
     player_.TestFinished = false;
     player_.QuestionnairePage = false;
@@ -141,6 +148,13 @@ std::optional<std::string> TForm1::OpenLessonDialog() {
 }
 
 bool TForm1::openLesson(const std::string& file) {
+    player_.loading = true;
+    const bool loaded = openLessonFile(file);
+    player_.loading = false;
+    return loaded;
+}
+
+bool TForm1::openLessonFile(const std::string& file) {
     const fs::path path(file);
     player_.LessonFileName = path.filename().string();
     player_.LessonBaseName = lesson::lessonBaseName(player_.LessonFileName);
