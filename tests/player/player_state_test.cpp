@@ -104,32 +104,12 @@ TEST(PlayerState, LadenDecidesBeforeAskingAnything) {
     EXPECT_EQ(loadStep(s, false, false), LoadStep::SlideShowMessage);
 }
 
-TEST(PlayerState, TextsOfCounterAndCalculatorHint) {
-    EXPECT_EQ(pageCounterText(0, 10), "[ 0 / 9 ]");
-    EXPECT_EQ(pageCounterText(11, 12), "[ 11 / 11 ]");
-    EXPECT_EQ(calculatorHint(true), "<In Editierfeldern mit \"Doppelklick\" den Rechner öffnen>");
-    EXPECT_EQ(calculatorHint(false), "<Mit Funktionstaste \"F12\" den Rechner öffnen>");
-}
-
 TEST(PlayerState, CapsLockMakesCapitals) {
     const std::pair<const char*, const char*> cases[] = {
         {"haus", "HAUS"},   {"Öl", "ÖL"},   {"äöü", "ÄÖÜ"}, {"ß", "ß"},
         {"3,5 é", "3,5 é"}, {"ÄÖÜ", "ÄÖÜ"}, {"", ""},
     };
     for (auto [typed, expected] : cases) EXPECT_EQ(capsLockText(typed), expected) << typed;
-}
-
-TEST(PlayerState, NavigationSeesTheModes) {
-    PlayerState s = evaluablePage();
-    s.TestMode = true;
-    const NavigationState n = s.navigation();
-    EXPECT_EQ(pageDown(n).kind, PageCommand::Kind::Message);
-    s.PageEvaluated = true;
-    EXPECT_EQ(pageDown(s.navigation()).page, 3);
-    EXPECT_EQ(pageUp(s.navigation()).kind, PageCommand::Kind::Ignore);
-    s.resetPage();
-    EXPECT_EQ(s.CurrentPage, 0);
-    EXPECT_FALSE(s.PageEvaluated);
 }
 
 }  // namespace

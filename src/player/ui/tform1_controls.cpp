@@ -16,6 +16,7 @@
 #include "player/ui/page_document.h"
 #include "player/ui/panel4.h"
 #include "player/ui/tform1.h"
+#include "player/ui/tform1_look.h"
 
 namespace textaria::player {
 
@@ -31,8 +32,6 @@ constexpr QRect kCounterDesign{756, 5, 120, 30};
 constexpr QRect kStatusDesign{884, 5, 474, 30};
 constexpr QRect kPictureDesign{936, 56, 414, 316};
 constexpr QRect kListDesign{1036, 384, 314, 340};
-
-const QColor kListBackground(220, 220, 240);
 
 QPushButton* makeButton(QWidget* parent, const char* name, const char* text, const QRect& place) {
     auto* button = new QPushButton(QString::fromUtf8(text), parent);
@@ -159,9 +158,7 @@ void TForm1::connectLessonLoader() {
             player_.ListShown = true;
             player_.LaunchList = lesson::contains(lessonPlainText_, ".exe");
             RichEdit1->clear();
-            QPalette colours = RichEdit1->palette();
-            colours.setColor(QPalette::Base, kListBackground);
-            RichEdit1->setPalette(colours);
+            setViewBackground(*RichEdit1, kListBackground);
             Button3->setText(QString::fromUtf8(texts::kSelectionButton));
             Button3->show();
             Button3->setFocus();

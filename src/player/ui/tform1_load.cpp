@@ -23,6 +23,7 @@
 #include "player/ui/page_document.h"
 #include "player/ui/panel4.h"
 #include "player/ui/tform1.h"
+#include "player/ui/tform1_look.h"
 
 namespace textaria::player {
 
@@ -30,17 +31,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const QColor kListBackground(220, 220, 240);
-const QColor kListText(128, 0, 0);
-
 bool isArchiveName(const std::string& name) {
     return lesson::lowerCase(fs::path(name).extension().string()) == ".rsd";
-}
-
-void setViewBackground(QTextEdit& view, const QColor& colour) {
-    QPalette palette = view.palette();
-    palette.setColor(QPalette::Base, colour);
-    view.setPalette(palette);
 }
 
 // Turns the dialog filter "Text (*.rtf)|*.rtf|..." into Qt's "Text (*.rtf);;...".

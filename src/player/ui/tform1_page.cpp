@@ -17,6 +17,7 @@
 #include "player/ui/page_document.h"
 #include "player/ui/panel4.h"
 #include "player/ui/tform1.h"
+#include "player/ui/tform1_look.h"
 
 namespace textaria::player {
 
@@ -24,12 +25,6 @@ namespace fs = std::filesystem;
 using lesson::Marker;
 
 namespace {
-
-void setViewBackground(QTextEdit& view, const QColor& colour) {
-    QPalette palette = view.palette();
-    palette.setColor(QPalette::Base, colour);
-    view.setPalette(palette);
-}
 
 bool fileExists(const std::string& path) {
     std::error_code ec;
