@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "cli/cli_command.h"
-#include "lesson/archive.h"
+#include "cli/temp_folder.h"
+#include "lesson/lesson_file.h"
 #include "lesson/markup_pages.h"
 #include "lesson/page_prep.h"
 #include "lesson/project_list.h"
-#include "platform/document_file.h"
 
 namespace textaria::cli {
 
@@ -33,70 +33,6 @@ constexpr const char* kHelp =
     "Page scripts (option \"@\") are not run: their gaps are reported as the text writes them,\n"
     "with a note on stderr.\n"
     "Exit status 0 on success, 1 when FILE cannot be read, 2 for a usage error.\n";
-
-// A fresh folder below the temporary folder, removed with its content.
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::error_code ec;
-        std::string pattern = (fs::temp_directory_path(ec) / "textaria-lesson-XXXXXX").string();
-        if (!ec && ::mkdtemp(pattern.data())) path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ec;
-        if (!path_.empty()) fs::remove_all(path_, ec);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
-std::string asciiLower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    return s;
-}
-
-// Archives made on other systems name their members in any case.
-fs::path findInFolder(const fs::path& folder, const std::string& name) {
-    std::error_code ec;
-    if (fs::is_regular_file(folder / name, ec)) return folder / name;
-    for (const auto& entry : fs::directory_iterator(folder, ec))
-        if (asciiLower(entry.path().filename().string()) == asciiLower(name)) return entry.path();
-    return {};
-}
-
-struct LoadedLesson {
-    std::string text;
-    int nestedArchives = 0;
-};
-
-// Returns an empty text on success, else the reason.
-std::string loadLesson(const fs::path& file, const fs::path& scratch, LoadedLesson& lesson) {
-    std::error_code ec;
-    if (!fs::exists(file, ec)) return file.string() + ": no such file";
-    if (fs::is_directory(file, ec)) return file.string() + ": is a folder, not a lesson file";
-    fs::path textFile = file;
-    if (asciiLower(file.extension().string()) == ".rsd") {
-        if (scratch.empty()) return file.string() + ": no temporary folder to unpack into";
-        const UnpackResult unpacked = UnpackArchive(fs::absolute(file, ec), scratch);
-        if (unpacked.archiveMissing) return file.string() + ": no such file";
-        if (!unpacked.error.empty()) return file.string() + ": " + unpacked.error;
-        if (!unpacked.copyError.empty()) return file.string() + ": " + unpacked.copyError;
-        lesson.nestedArchives = unpacked.NestedArchiveCount;
-        const std::string name = file.filename().string();
-        const std::string base = name.substr(0, name.find('.'));
-        textFile = findInFolder(scratch, base + ".rtf");
-        if (textFile.empty()) return file.string() + ": the archive holds no " + base + ".rtf";
-    }
-    const platform::DocumentLoad load = platform::loadDocumentFile(textFile.string());
-    if (!load.ok) return load.error;
-    lesson.text = platform::plainText(load.text);
-    return {};
-}
 
 // JSON string: quotes, backslashes and control characters escaped; bytes that are not UTF-8
 // become U+FFFD, so the output is always valid.
@@ -244,13 +180,14 @@ std::string describe(const std::string& text, int nestedArchives) {
 
 int run(const CommandArgs& args) {
     if (args.size() != 1) return fail("lesson", "takes exactly one FILE (see --help)", kExitUsage);
-    const fs::path file(args[0]);
-    std::optional<ScratchFolder> scratch;
-    if (asciiLower(file.extension().string()) == ".rsd") scratch.emplace();
-    LoadedLesson lesson;
-    const std::string error = loadLesson(file, scratch ? scratch->path() : fs::path(), lesson);
-    if (!error.empty()) return fail("lesson", error, kExitUnreadable);
-    const std::string json = describe(lesson.text, lesson.nestedArchives);
+    TempFolder scratch("lesson");
+    if (!scratch.ok()) return fail("lesson", "no temporary folder to unpack into", kExitUnreadable);
+    const LessonOpenResult open = openLessonFile(args[0], scratch.path());
+    if (!open.ok) return fail("lesson", open.error, kExitUnreadable);
+    const UnpackResult& unpacked = open.lesson.unpacked;
+    if (!unpacked.copyError.empty())
+        return fail("lesson", args[0] + ": " + unpacked.copyError, kExitUnreadable);
+    const std::string json = describe(open.lesson.plainText, unpacked.NestedArchiveCount);
     if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0)
         return fail("lesson", "cannot write the output", kExitUnreadable);
     return kExitOk;

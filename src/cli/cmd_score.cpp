@@ -40,6 +40,8 @@ int run(const CommandArgs& args) {
     if (!work.ok()) return fail("score", "cannot create a temporary folder", kExitUnreadable);
     const auto open = lesson::openLessonFile(args[0], work.path());
     if (!open.ok) return fail("score", open.error, kExitUnreadable);
+    if (!open.lesson.unpacked.copyError.empty())
+        return fail("score", args[0] + ": " + open.lesson.unpacked.copyError, kExitUnreadable);
     const std::string& text = open.lesson.plainText;
 
     lesson::PreparedPage prepared;

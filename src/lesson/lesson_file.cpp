@@ -39,6 +39,10 @@ LessonOpenResult openLessonFile(const fs::path& file, const fs::path& workFolder
     lesson.fileName = file.filename().string();
     lesson.baseName = lessonBaseName(lesson.fileName);
     std::error_code ec;
+    if (fs::is_directory(file, ec)) {
+        result.error = file.string() + ": is a folder, not a lesson file";
+        return result;
+    }
     if (!fs::is_regular_file(file, ec)) {
         result.error = file.string() + ": no such file";
         return result;
