@@ -313,6 +313,15 @@ TEST(PlayerModes, TestModeGoesForwardOnlyAfterEvaluation) {
     w.dialogs.shown.clear();
     w.press(w->Button3);
     EXPECT_EQ(w.dialogs.messages(), std::vector<std::string>{lesson::texts::kFinishTestFirst});
+
+    // Once the test has ended, "Laden" asks; saying no keeps the test and its totals.
+    w->player().TestFinished = true;
+    w.dialogs.yesNoAnswers = {false};
+    w.press(w->Button3);
+    EXPECT_EQ(w.dialogs.shown.back().text, lesson::texts::kLoadQuestion);
+    EXPECT_TRUE(w->player().TestMode);
+    EXPECT_TRUE(w->player().TestFinished);
+    EXPECT_EQ(w->scores().totalValues, 1);
 }
 
 TEST(PlayerModes, ChildModeJumpsTypesCapitalsAndPlaysFeedback) {

@@ -72,11 +72,15 @@ void TForm1::Button3Click() {
         dialogs_.information(lesson::texts::kFinishTestFirst);
         return;
     }
-    player_.TestMode = false;
-    player_.TestFinished = false;
-    player_.QuestionnairePage = false;
-    scores_.clear();
-    savedAnswers_.clear();
+    // An ordinary load clears the modes and results only once the learner has said yes:
+    // answering no must leave a finished test finished and the lesson's totals as they are.
+    if (step != LoadStep::AskAndLoad) {
+        player_.TestMode = false;
+        player_.TestFinished = false;
+        player_.QuestionnairePage = false;
+        scores_.clear();
+        savedAnswers_.clear();
+    }
     if (state_.facts.ArchiveAppended && !player_.SelectionArchive) Button3->hide();
 
     switch (step) {
