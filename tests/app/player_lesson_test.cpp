@@ -8,6 +8,7 @@
 
 #include "app/application.h"
 #include "calc/ui/tavkal_u.h"
+#include "lesson/archive.h"
 #include "lesson/texts.h"
 #include "player/texts.h"
 #include "player/ui/panel4.h"
@@ -230,7 +231,7 @@ TEST_F(DemoLesson, LueckenSwitchesTheAnswerListOff) {
 
 TEST(PlayerLoad, LaterLoadAsksFirstAndReportsUnreadableFiles) {
     PlayerWindow w;
-    const std::string lesson =
+    const std::string lessonFile =
         writeLesson(w.temp.path(), "klein.rtf", {"Ein [Haus] und ein [Baum].", "$"});
     w.dialogs.yesNoAnswers = {false};
     w.press(w->Button3);
@@ -241,7 +242,7 @@ TEST(PlayerLoad, LaterLoadAsksFirstAndReportsUnreadableFiles) {
     std::string offered;
     w->chooseLessonFile = [&](const std::string& folder) {
         offered = folder;
-        return std::optional<std::string>(lesson);
+        return std::optional<std::string>(lessonFile);
     };
     w.dialogs.yesNoAnswers = {true};
     w.press(w->Button3);
@@ -268,6 +269,17 @@ TEST(PlayerLoad, LaterLoadAsksFirstAndReportsUnreadableFiles) {
     const std::string broken = writeLesson(w.temp.path(), "kaputt.rsd", {"kein Archiv"});
     EXPECT_FALSE(w->openLesson(broken));
     EXPECT_EQ(w.dialogs.messages().back().rfind(lesson::texts::kDataError, 0), 0u);
+    EXPECT_EQ(w->gapTable().GapCount(), 2);  // the lesson shown stays
+    EXPECT_EQ(w.field(2)->text(), u8("Birke"));
+
+    // An archive without its lesson text leaves an empty lesson, not a mix of two.
+    std::vector<lesson::PackMember> members{{"anders.rtf", lessonFile, ""}};
+    const std::string other = w.temp.file("leer.rsd").toStdString();
+    ASSERT_EQ(lesson::writeArchive(other, members), "");
+    EXPECT_FALSE(w->openLesson(other));
+    EXPECT_TRUE(w.dialogs.messages().back().find("leer.rtf") != std::string::npos);
+    EXPECT_EQ(w->gapTable().GapCount(), 0);
+    EXPECT_TRUE(w->RichEdit1->toPlainText().isEmpty());
 
     // A page whose brackets do not pair gets no answer fields, and nothing to evaluate.
     ASSERT_TRUE(w->openLesson(

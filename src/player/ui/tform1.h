@@ -14,6 +14,7 @@
 #include "lesson/scaling.h"
 #include "lesson/startup_facts.h"
 #include "lesson/ui/place_gap_fields.h"
+#include "platform/styled_text.h"
 #include "player/evaluation.h"
 #include "player/player_state.h"
 
@@ -138,7 +139,8 @@ class TForm1 : public QWidget {
     bool LoadArchiveLesson(const std::string& archive, const std::string& lessonName,
                            bool appended);
     bool openLessonFile(const std::string& file);
-    bool loadLessonText(const std::string& rtfPath);
+    void setLessonText(const platform::StyledText& text);
+    void closeLesson();
     void StartLesson();
     void showSingleText();
     void clearPlayerForLoad();

@@ -156,35 +156,60 @@ bool TForm1::openLessonFile(const std::string& file) {
     player_.LessonBaseName = lesson::lessonBaseName(player_.LessonFileName);
     if (isArchiveName(file)) return LoadArchiveLesson(file, player_.LessonFileName, false);
 
+    // A file that cannot be read leaves the lesson on screen as it was.
+    const platform::DocumentLoad load = platform::loadDocumentFile(file);
+    if (!load.ok) {
+        dialogs_.information(std::string(lesson::texts::kDataError) + "\r" + load.error);
+        return false;
+    }
     clearPlayerForLoad();
     player_.NestedArchiveCount = 0;
     player_.externalMedia = false;
     player_.SelectionArchive = false;
     player_.lessonFolder = path.parent_path().string();
-    if (!loadLessonText(file)) return false;
+    setLessonText(load.text);
     StartLesson();
     return true;
 }
 
-bool TForm1::loadLessonText(const std::string& rtfPath) {
-    const platform::DocumentLoad load = platform::loadDocumentFile(rtfPath);
-    if (!load.ok) {
-        RichEdit3->clear();
-        lessonPlainText_.clear();
-        dialogs_.information(std::string(lesson::texts::kDataError) + "\r" + load.error);
-        return false;
-    }
-    platform::setStyledText(*RichEdit3, load.text);
+void TForm1::setLessonText(const platform::StyledText& text) {
+    platform::setStyledText(*RichEdit3, text);
     // The text keeps the size change made with "Schrift" so far.
     changeFontSizes(*RichEdit3, player_.fontChangeTotal);
     lessonPlainText_ = lesson::ui::documentPlainText(*RichEdit3);
-    return true;
+}
+
+void TForm1::closeLesson() {
+    RichEdit3->clear();
+    lessonPlainText_.clear();
+    player_.pages = {};
+    player_.PageCount = 0;
+    player_.ListMode = false;
+    player_.LessonOpen = false;
+    player_.ListShown = false;
+    player_.resetPage();
+    Panel4->media().StopSound();
+    Panel4->media().hidePanel();
+    hidePagePanels();
+    showNavigation(false, false, false);
+    Label24->hide();
+    lesson::ui::clearGapFields(gapFields);
+    gapTable_ = {};
+    setViewBackground(*RichEdit1, Qt::white);
+    RichEdit1->clear();
 }
 
 bool TForm1::LoadArchiveLesson(const std::string& archive, const std::string& lessonName,
                                bool appended) {
-    clearPlayerForLoad();
     std::error_code ec;
+    // An archive whose directory cannot be read changes nothing, not even the work folder.
+    const lesson::ArchiveDirectoryRead directory = lesson::readArchiveDirectory(archive);
+    if (!directory.ok()) {
+        dialogs_.information(std::string(lesson::texts::kDataError) + "\r" + archive +
+                             (directory.error.empty() ? "" : ": " + directory.error));
+        return false;
+    }
+    clearPlayerForLoad();
     const fs::path work(state_.WorkFolder);
     if (player_.SelectionArchive && fs::is_directory(work, ec)) {
         // The previous project's media go; the archives and texts of the menu stay.
@@ -214,16 +239,20 @@ bool TForm1::LoadArchiveLesson(const std::string& archive, const std::string& le
     player_.NestedArchiveCount = unpacked.NestedArchiveCount;
     player_.externalMedia = unpacked.externalMedia;
     player_.externalMediaName = unpacked.externalMediaName;
-    if (unpacked.archiveMissing || !unpacked.error.empty()) {
-        dialogs_.information(std::string(lesson::texts::kDataError) + "\r" + archive +
-                             (unpacked.error.empty() ? "" : ": " + unpacked.error));
-        return false;
-    }
-
     player_.lessonFolder = work.string();
     player_.LessonFileName = fs::path(lessonName).filename().string();
     player_.LessonBaseName = lesson::lessonBaseName(player_.LessonFileName);
-    if (!loadLessonText(lessonFilePath(player_.LessonBaseName + ".rtf"))) return false;
+    const std::string textFile = lessonFilePath(player_.LessonBaseName + ".rtf");
+    const platform::DocumentLoad load = platform::loadDocumentFile(textFile);
+    if (unpacked.archiveMissing || !unpacked.error.empty() || !load.ok) {
+        // The work folder now holds the new archive's files: the old lesson cannot go on.
+        closeLesson();
+        dialogs_.information(
+            std::string(lesson::texts::kDataError) + "\r" +
+            (!unpacked.error.empty() ? archive + ": " + unpacked.error : load.error));
+        return false;
+    }
+    setLessonText(load.text);
     if (appended) fs::current_path(work, ec);
     StartLesson();
     return true;
