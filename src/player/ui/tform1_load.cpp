@@ -111,7 +111,7 @@ void TForm1::Button3Click() {
     fs::current_path(state_.StartFolder, ec);
     state_.facts.ArchiveAppended = false;
     state_.appendedArchivePath.clear();
-    player_.resetPage();
+    // The page is reset by the load itself, so a cancelled dialog leaves the page usable.
     const auto chosen = OpenLessonDialog();
     if (!chosen) return;
     openLesson(*chosen);
