@@ -166,7 +166,8 @@ bool TForm1::openLessonFile(const std::string& file) {
     player_.NestedArchiveCount = 0;
     player_.externalMedia = false;
     player_.SelectionArchive = false;
-    player_.lessonFolder = path.parent_path().string();
+    std::error_code ec;
+    player_.lessonFolder = fs::absolute(path, ec).parent_path().string();
     setLessonText(load.text);
     StartLesson();
     return true;
