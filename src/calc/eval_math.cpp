@@ -1,6 +1,8 @@
 #include "calc/eval_math.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "calc/eval_trig.h"
 
@@ -59,7 +61,9 @@ double powerInGeneral(double base, double exponent, bool& calcError) {
     if (sign == 0) return fail(calcError);
     // |ln b| < (|binary exponent of b| + 1) * ln 2: when that bound keeps ln(b)*e well inside
     // the range, the logarithm need not be computed.
-    const double lnBound = (std::abs(std::ilogb(base)) + 1) * 0.6931471805599453;
+    const int biased = static_cast<int>(std::bit_cast<std::uint64_t>(base) >> 52);
+    const int binaryExponent = biased == 0 ? -1074 : biased - 1023;  // subnormals: the lowest
+    const double lnBound = (std::abs(binaryExponent) + 1) * 0.6931471805599453;
     if (lnBound * std::fabs(exponent) > 449.0) {
         const double l = std::log(base) * exponent;
         if (l < -450.0 || l > 450.0) return fail(calcError);
@@ -70,8 +74,8 @@ double powerInGeneral(double base, double exponent, bool& calcError) {
 double applyFunction(FunctionId id, double x, bool& calcError) {
     x = snapToZero(x);
     switch (id) {
-        case FunctionId::Deg:
-            return toDegrees(x);
+        case FunctionId::Deg:  // the one function whose result can leave the double range
+            return checked(toDegrees(x), calcError);
         case FunctionId::Rad:
             return static_cast<double>(radians(x));
         case FunctionId::Sin:

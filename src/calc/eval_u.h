@@ -57,13 +57,16 @@ Evaluation evaluateFormulaFresh(std::string_view formula, const FormulaVariables
 // Constant parts are folded at compile time with the same arithmetic, so results stay identical.
 class CompiledFormula {
   public:
-    // Binary operators come in three forms: right operand from the stack, from the constant
-    // of the op, or from a variable (the forms of one operator are 5 apart).
+    // Binary operators come in five forms: both operands from the stack, the right operand
+    // from the op's constant or variable, or the left one from it (the forms of one operator
+    // are 5 apart, in this order).
     enum class OpKind : std::uint8_t {
+        End,
         Constant,
         Variable,
         Negate,
         Function,
+        Square,  // the power with the constant exponent 2
         Add,
         Subtract,
         Multiply,
@@ -79,6 +82,16 @@ class CompiledFormula {
         MultiplyVariable,
         DivideVariable,
         PowerVariable,
+        ConstantAdd,
+        ConstantSubtract,
+        ConstantMultiply,
+        ConstantDivide,
+        ConstantPower,
+        VariableAdd,
+        VariableSubtract,
+        VariableMultiply,
+        VariableDivide,
+        VariablePower,
     };
     struct Op {
         OpKind kind;
@@ -89,7 +102,11 @@ class CompiledFormula {
     CompiledFormula() = default;
     explicit CompiledFormula(std::string_view formula) { compile(formula); }
     void compile(std::string_view formula);  // reuses the op storage
-    Evaluation evaluate(const FormulaVariables& variables, std::ostream& overflowOut) const;
+    Evaluation evaluate(const FormulaVariables& variables, std::ostream& overflowOut) const {
+        if (fixed_) [[unlikely]]
+            return fixedResult(overflowOut);
+        return run(variables.values.data());
+    }
 
     // The outcome when it does not depend on the variables (syntax error, calculation error in
     // a constant part, or no variable at all).
@@ -97,7 +114,10 @@ class CompiledFormula {
     bool overflows() const { return overflow_; }
 
   private:
-    std::vector<Op> ops_;
+    Evaluation fixedResult(std::ostream& overflowOut) const;
+    Evaluation run(const double* variables) const;
+
+    std::vector<Op> ops_;  // ends with an End op unless fixed
     Evaluation fixedResult_{};
     bool fixed_ = true;
     bool overflow_ = false;

@@ -161,6 +161,30 @@ TEST(EvalRules, CalculationErrorsGiveFiveOrSixWithValueZero) {
     // clang-format on
 }
 
+// An infinity or NaN on the way may turn finite again (x/inf is 0, atan(inf) is 90, 0.5^inf is
+// 0); it is a calculation error all the same, and so is a zero divisor inside a longer formula.
+TEST(EvalRules, ValuesBeyondTheRangeStayErrorsWhereverTheyGo) {
+    FormulaVariables v;
+    v['A'] = 2;
+    v['X'] = 1e300;
+    for (const char* formula :
+         {"x*x",         "x*x-x*x",       "1/(x*x)",      "a/(x*x)",     "x/(x*x)",
+          "(1/(x*x))*a", "atan(x*x)",     "abs(-x*x)*0",  "0.5^(x*x)",   "(x*x)^0",
+          "a^(x*x)",     "(x*x)^a",       "2+1/(x*x)",    "1/(a-a)*0",   "0/(a-a)",
+          "a/(a-a)",     "atan(1/(a-a))", "1/(1/(a-a))",  "a^(1/(a-a))", "(1/(a-a))^2",
+          "-(x*x)^2",    "deg(x*1E8)",    "1/deg(x*1E8)", "x/(a-2)+1",   "x*1E10-x*1E10"}) {
+        std::ostringstream out;
+        const Evaluation fresh = evaluateFormulaFresh(formula, v, out);
+        const Evaluation cached = EvaluateFormula(formula, v, out);
+        EXPECT_EQ(fresh.code, 6) << formula;
+        EXPECT_EQ(fresh.value, 0.0) << formula;
+        EXPECT_EQ(cached.code, 6) << formula;
+        EXPECT_EQ(cached.value, 0.0) << formula;
+    }
+    EXPECT_EQ(EvaluateFormula("deg(1E308)", v).code, 5);
+    EXPECT_EQ(EvaluateFormula("x/1E10+deg(x/1E10)", v).code, 2);  // large but in range
+}
+
 std::string repeated(const std::string& piece, int times) {
     std::string s;
     for (int i = 0; i < times; ++i) s += piece;
