@@ -326,6 +326,11 @@ TEST(PlayerModes, TestModeGoesForwardOnlyAfterEvaluation) {
     w.press(w->Button3);
     EXPECT_EQ(w.dialogs.messages(), std::vector<std::string>{lesson::texts::kFinishTestFirst});
 
+    // Nor may a later start of the program replace a running test.
+    w->requestOpen(demoArchive());
+    EXPECT_EQ(w.dialogs.messages().back(), lesson::texts::kFinishTestFirst);
+    EXPECT_EQ(w->player().CurrentPage, 3);
+
     // Once the test has ended, "Laden" asks; saying no keeps the test and its totals.
     w->player().TestFinished = true;
     w.dialogs.yesNoAnswers = {false};

@@ -12,6 +12,7 @@
 
 #include "lesson/markup_text.h"
 #include "lesson/texts.h"
+#include "platform/user_dialogs.h"
 #include "player/texts.h"
 #include "player/ui/page_document.h"
 #include "player/ui/panel4.h"
@@ -122,7 +123,6 @@ void TForm1::createLessonControls() {
     RichEdit2 = new QTextEdit(Panel3);
     RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
     RichEdit2->setReadOnly(true);
-    RichEdit2->viewport()->installEventFilter(this);
     auto* listLayout = new QVBoxLayout(Panel3);
     listLayout->setContentsMargins(4, 4, 4, 4);
     listLayout->addWidget(Label13);
@@ -169,7 +169,12 @@ void TForm1::connectLessonLoader() {
     });
     // Later starts of the program name their file while this window runs.
     connect(this, &TForm1::openRequested, this, [this](const QString& file) {
-        if (state_.activated) openLesson(file.toStdString());
+        if (!state_.activated) return;  // the first activation opens it
+        if (player_.TestMode && !player_.TestFinished) {
+            dialogs_.information(lesson::texts::kFinishTestFirst);
+            return;
+        }
+        openLesson(file.toStdString());
     });
 }
 
