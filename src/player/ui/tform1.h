@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "lesson/gaps.h"
+#include "lesson/markup_options.h"
 #include "lesson/scaling.h"
 #include "lesson/startup_facts.h"
 #include "lesson/ui/place_gap_fields.h"
@@ -148,6 +149,8 @@ class TForm1 : public QWidget {
     void showNavigation(bool down, bool up, bool rep);
     void setStatus(const std::string& text);
     void showPicture(const std::string& path);
+    // Gaps found, answer fields laid over them, word list and calculator hint.
+    void prepareAnswerFields(const lesson::PageOptions& options);
     void startPageMedia(const lesson::MediaLine& media, bool keepPicture);
     void showWordList(const std::vector<std::string>& words);
     void showAnswerList(const EvaluationResult& result);

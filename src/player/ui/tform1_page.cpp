@@ -90,27 +90,7 @@ void TForm1::ShowPage(int n) {
         removeDocumentRanges(*RichEdit1->document(), ranges);
         applyPageMargins();
 
-        if (options.has(Marker::ReadingPage)) {
-            player_.readingPage = true;
-        } else {
-            const lesson::GapExtraction extraction = lesson::ui::ExtractGaps(*RichEdit1);
-            if (extraction.error != lesson::GapError::None) {
-                dialogs_.information(lesson::gapErrorMessage(extraction.error));
-            } else {
-                gapTable_ = extraction.table;
-                const auto placement = lesson::ui::PlaceGapFields(*RichEdit1, gapTable_, gapFields,
-                                                                  player_.fontChangeTotal);
-                if (placement.positionError) {
-                    dialogs_.information(lesson::texts::kGapPositionError);
-                    lesson::ui::clearGapFields(gapFields);
-                    gapTable_ = {};
-                } else {
-                    player_.hasAnswerFields = placement.hasAnswerFields;
-                }
-            }
-        }
-        if (player_.wordListOption) showWordList(lesson::BuildAnswerWordList(gapTable_));
-        if (player_.calculatorOption) setStatus(calculatorHint(player_.hasAnswerFields));
+        prepareAnswerFields(options);
         media.context().childMode = player_.ChildMode;
         media.beginPage(options.has(Marker::LimitedSound));
         startPageMedia(span.media, options.has(Marker::KeepPicture));
@@ -130,6 +110,30 @@ void TForm1::ShowPage(int n) {
     if (player_.TestMode && n < player_.PageCount - 1)
         Label20->setVisible(!player_.QuestionnairePage);
     if (player_.hasAnswerFields) gapFields[0]->setFocus();
+}
+
+void TForm1::prepareAnswerFields(const lesson::PageOptions& options) {
+    if (options.has(Marker::ReadingPage)) {
+        player_.readingPage = true;
+    } else {
+        const lesson::GapExtraction extraction = lesson::ui::ExtractGaps(*RichEdit1);
+        if (extraction.error != lesson::GapError::None) {
+            dialogs_.information(lesson::gapErrorMessage(extraction.error));
+        } else {
+            gapTable_ = extraction.table;
+            const auto placement = lesson::ui::PlaceGapFields(*RichEdit1, gapTable_, gapFields,
+                                                              player_.fontChangeTotal);
+            if (placement.positionError) {
+                dialogs_.information(lesson::texts::kGapPositionError);
+                lesson::ui::clearGapFields(gapFields);
+                gapTable_ = {};
+            } else {
+                player_.hasAnswerFields = placement.hasAnswerFields;
+            }
+        }
+    }
+    if (player_.wordListOption) showWordList(lesson::BuildAnswerWordList(gapTable_));
+    if (player_.calculatorOption) setStatus(calculatorHint(player_.hasAnswerFields));
 }
 
 void TForm1::startPageMedia(const lesson::MediaLine& media, bool keepPicture) {
@@ -190,21 +194,7 @@ void TForm1::showSingleText() {
     player_.wordListOption = options.has(Marker::WordList);
     player_.calculatorOption = options.has(Marker::Calculator);
     player_.scriptOption = options.has(Marker::Script);
-    if (options.has(Marker::ReadingPage)) {
-        player_.readingPage = true;
-    } else {
-        const lesson::GapExtraction extraction = lesson::ui::ExtractGaps(*RichEdit1);
-        if (extraction.error != lesson::GapError::None) {
-            dialogs_.information(lesson::gapErrorMessage(extraction.error));
-        } else {
-            gapTable_ = extraction.table;
-            const auto placement = lesson::ui::PlaceGapFields(*RichEdit1, gapTable_, gapFields,
-                                                              player_.fontChangeTotal);
-            player_.hasAnswerFields = !placement.positionError && placement.hasAnswerFields;
-        }
-    }
-    if (player_.wordListOption) showWordList(lesson::BuildAnswerWordList(gapTable_));
-    if (player_.calculatorOption) setStatus(calculatorHint(player_.hasAnswerFields));
+    prepareAnswerFields(options);
 
     MediaControl& media = Panel4->media();
     media.endExternalViewer();
