@@ -90,20 +90,15 @@ double applyFunction(FunctionId id, double x, bool& calcError) {
         case FunctionId::Asin:
             if (x > 1.0 || x < -1.0) return fail(calcError);
             if (x == 0.0 || x == 1.0 || x == -1.0) return 90.0 * x;
-            return toDegrees(std::atan(x / std::sqrt(1.0L - static_cast<long double>(x) * x)));
-        case FunctionId::Acos: {
+            return arcsinDegrees(x);
+        case FunctionId::Acos:
             if (x > 1.0 || x < -1.0) return fail(calcError);
             if (x == 0.0) return 90.0;
             if (x == 1.0) return 0.0;
             if (x == -1.0) return 180.0;
-            const long double r =
-                degrees(std::atan(std::sqrt(1.0L - static_cast<long double>(x) * x) / x));
-            return static_cast<double>(r < 0 ? r + 180.0L : r);
-        }
-        case FunctionId::Atan: {
-            const long double r = degrees(std::atan(static_cast<long double>(x)));
-            return static_cast<double>(r < 0 ? r + 180.0L : r);
-        }
+            return arccosDegrees(x);
+        case FunctionId::Atan:
+            return arctanDegrees(x);
         case FunctionId::Log:
             if (x <= 0.0) return fail(calcError);
             return std::log10(x);

@@ -4,52 +4,51 @@
 #include <array>
 #include <cmath>
 
+#include "calc/eval_dd.h"
+
 namespace textaria::calc::eval {
 namespace {
 
-// pi/180 split into a double and the rest.
-constexpr double kRadiansPerDegreeHi = 0.017453292519943295;
-constexpr double kRadiansPerDegreeLo = 2.9486522708701687e-19;
+using dd::fastTwoSum;
+using dd::negate;
+using dd::split;
+using dd::twoProduct;
 
-DoubleDouble twoSum(double a, double b) {
-    const double s = a + b;
-    const double bb = s - a;
-    return {s, (a - (s - bb)) + (b - bb)};
-}
+constexpr double kRadiansPerDegreeHi = 0.017453292519943295;  // pi/180 rounded
 
-// Dekker's exact product (no fused multiply-add needed, which not every target has).
-DoubleDouble split(double a) {
-    const double c = 134217729.0 * a;  // 2^27 + 1
-    const double hi = c - (c - a);
-    return {hi, a - hi};
-}
+// Sine and cosine of whole degrees 0..45 from extended precision (64 bits), with the products
+// of each by pi/180 that turn a rest in degrees into its share of the result.
+struct DegreeEntry {
+    DoubleDouble sin;
+    DoubleDouble cos;
+    // sin and cos times pi/180 as head + tail + lo; the head has 26 bits, so that its product
+    // with the leading 26 bits of a rest is exact.
+    double cosSlopeHead, cosSlopeTail, cosSlopeLo;
+    double sinSlopeHead, sinSlopeTail, sinSlopeLo;
+};
 
-DoubleDouble twoProduct(double a, double b) {
-    const double p = a * b;
-    const DoubleDouble x = split(a);
-    const DoubleDouble y = split(b);
-    return {p, ((x.hi * y.hi - p) + x.hi * y.lo + x.lo * y.hi) + x.lo * y.lo};
-}
-
-// hi + tail with |tail| much smaller than |hi|, as a normalised pair.
-DoubleDouble normalise(double hi, double tail) {
-    const double s = hi + tail;
-    return {s, tail - (s - hi)};
-}
-
-DoubleDouble negate(DoubleDouble v) { return {-v.hi, -v.lo}; }
-
-// Sine and cosine of whole degrees 0..45 from extended precision (64 bits).
 struct DegreeTable {
-    std::array<DoubleDouble, 46> sin;
-    std::array<DoubleDouble, 46> cos;
+    std::array<DegreeEntry, 46> entries;
     DegreeTable() {
         constexpr long double kRadiansPerDegree = 3.141592653589793238462643383279502884L / 180.0L;
+        auto dd = [](long double v) {
+            const double hi = static_cast<double>(v);
+            return DoubleDouble{hi, static_cast<double>(v - hi)};
+        };
         for (int n = 0; n <= 45; ++n) {
             const long double s = std::sin(n * kRadiansPerDegree);
             const long double c = std::cos(n * kRadiansPerDegree);
-            sin[n] = {static_cast<double>(s), static_cast<double>(s - static_cast<double>(s))};
-            cos[n] = {static_cast<double>(c), static_cast<double>(c - static_cast<double>(c))};
+            DegreeEntry& e = entries[n];
+            e.sin = dd(s);
+            e.cos = dd(c);
+            const DoubleDouble cosSlope = dd(c * kRadiansPerDegree);
+            const DoubleDouble sinSlope = dd(s * kRadiansPerDegree);
+            e.cosSlopeHead = split(cosSlope.hi).hi;
+            e.cosSlopeTail = cosSlope.hi - e.cosSlopeHead;
+            e.cosSlopeLo = cosSlope.lo;
+            e.sinSlopeHead = split(sinSlope.hi).hi;
+            e.sinSlopeTail = sinSlope.hi - e.sinSlopeHead;
+            e.sinSlopeLo = sinSlope.lo;
         }
     }
 };
@@ -60,18 +59,20 @@ const DegreeTable kTable;
 
 namespace {
 
-// An angle as quarter turns plus sign * (n whole degrees + rest), with the rest's sine and
-// cosine prepared.
+// An angle as quarter turns plus sign * (n whole degrees + rest), with the rest split for
+// exact products and the small parts of its sine and cosine prepared.
 struct Reduced {
     int quarter;
     bool negative;
     int n;
-    double pHi;       // the rest in radians, rounded
-    double smallSin;  // sin(rest) = pHi + smallSin
-    double smallCos;  // cos(rest) = 1 + smallCos
+    double rest;     // degrees, -0.5..0.5
+    double restHi;   // the leading 26 bits of rest
+    double restLo;   // rest - restHi, exact
+    double sinTail;  // sin(rest) - rest in radians
+    double cosTail;  // cos(rest) - 1
 };
 
-Reduced reduce(double degrees) {
+[[gnu::always_inline]] inline Reduced reduce(double degrees) {
     // Every step down to the rest is exact: fmod is, and the subtractions are of numbers
     // within a factor of two of each other.
     const double turn = std::fabs(degrees) < 360.0 ? degrees : std::fmod(degrees, 360.0);
@@ -80,40 +81,42 @@ Reduced reduce(double degrees) {
     const double d = turn - 90.0 * quarter;  // -45..45
     const double a = std::fabs(d);
     const int n = std::min(static_cast<int>(a + 0.5), 45);
-    const double rest = a - n;  // -0.5..0.5
+    const double rest = a - n;
+    const double restHi = split(rest).hi;
 
-    // The rest in radians (below 0.009) as pHi + pLo; the small parts of its sine and cosine
-    // need only double precision.
-    const double pHi = rest * kRadiansPerDegreeHi;
-    const double pLo = twoProduct(rest, kRadiansPerDegreeHi).lo + rest * kRadiansPerDegreeLo;
-    const double p2 = pHi * pHi;
+    // The rest in radians (below 0.009) needs only double precision in the small parts.
+    const double p = rest * kRadiansPerDegreeHi;
+    const double p2 = p * p;
     return {quarter,
             d < 0,
             n,
-            pHi,
-            pLo + pHi * p2 * (-1.0 / 6 + p2 * (1.0 / 120 + p2 * (-1.0 / 5040 + p2 / 362880))),
-            -pHi * pLo + p2 * (-1.0 / 2 + p2 * (1.0 / 24 + p2 * (-1.0 / 720 + p2 / 40320)))};
+            rest,
+            restHi,
+            rest - restHi,
+            p * p2 * (-1.0 / 6 + p2 * (1.0 / 120 + p2 * (-1.0 / 5040 + p2 / 362880))),
+            p2 * (-1.0 / 2 + p2 * (1.0 / 24 + p2 * (-1.0 / 720 + p2 / 40320)))};
 }
 
-// sin(n + rest) = S cos(rest) + C sin(rest), with the sign of the reduced angle.
-DoubleDouble sinOf(const Reduced& r) {
-    const DoubleDouble& s = kTable.sin[r.n];
-    const DoubleDouble& c = kTable.cos[r.n];
-    const DoubleDouble main = twoProduct(c.hi, r.pHi);
-    const DoubleDouble sum = twoSum(s.hi, main.hi);
-    const DoubleDouble v = normalise(
-        sum.hi, sum.lo + main.lo + s.lo + s.hi * r.smallCos + c.hi * r.smallSin + c.lo * r.pHi);
+// sin(n + rest) = S cos(rest) + C sin(rest) = S + rest * C pi/180 + S cosTail + C sinTail, where
+// the head of the second term is exact and added to S without loss; the rest are small.
+[[gnu::always_inline]] inline DoubleDouble sinOf(const Reduced& r) {
+    const DegreeEntry& e = kTable.entries[r.n];
+    const DoubleDouble sum = fastTwoSum(e.sin.hi, r.restHi * e.cosSlopeHead);
+    const double tail = sum.lo + e.sin.lo + r.restHi * e.cosSlopeTail +
+                        r.restLo * (e.cosSlopeHead + e.cosSlopeTail) + r.rest * e.cosSlopeLo +
+                        e.sin.hi * r.cosTail + e.cos.hi * r.sinTail;
+    const DoubleDouble v = fastTwoSum(sum.hi, tail);
     return r.negative ? negate(v) : v;
 }
 
-// cos(n + rest) = C cos(rest) - S sin(rest).
-DoubleDouble cosOf(const Reduced& r) {
-    const DoubleDouble& s = kTable.sin[r.n];
-    const DoubleDouble& c = kTable.cos[r.n];
-    const DoubleDouble main = twoProduct(s.hi, r.pHi);
-    const DoubleDouble sum = twoSum(c.hi, -main.hi);
-    return normalise(
-        sum.hi, sum.lo - main.lo + c.lo + c.hi * r.smallCos - s.hi * r.smallSin - s.lo * r.pHi);
+// cos(n + rest) = C cos(rest) - S sin(rest), the same way.
+[[gnu::always_inline]] inline DoubleDouble cosOf(const Reduced& r) {
+    const DegreeEntry& e = kTable.entries[r.n];
+    const DoubleDouble sum = fastTwoSum(e.cos.hi, -(r.restHi * e.sinSlopeHead));
+    const double tail = sum.lo + e.cos.lo - r.restHi * e.sinSlopeTail -
+                        r.restLo * (e.sinSlopeHead + e.sinSlopeTail) - r.rest * e.sinSlopeLo +
+                        e.cos.hi * r.cosTail - e.sin.hi * r.sinTail;
+    return fastTwoSum(sum.hi, tail);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Sine and cosine of an angle in degrees, to about 100 bits before the final rounding.
+// Sine, cosine and arctangent with angles in degrees, to about 100 bits before the final
+// rounding.
 #pragma once
 
 namespace textaria::calc::eval {
@@ -26,5 +27,14 @@ double cosDegrees(double degrees);
 
 // tan as sin/cos, divided at the same precision; cos must not be 0.
 double tangent(const SinCos& sc);
+
+// The arctangent of hi + lo in degrees, -90..90. atan 1 is exactly 45.
+DoubleDouble atanDegrees(DoubleDouble x);
+// The evaluator's inverse functions, each rounded once: the arctangent shifted into 0..180
+// (negative angles get 180 added), and for 0 < |x| < 1 the arcsine atan(x/sqrt(1-x^2)) and the
+// arccosine atan(sqrt(1-x^2)/x), plus 180 when that is negative.
+double arctanDegrees(double x);
+double arcsinDegrees(double x);
+double arccosDegrees(double x);
 
 }  // namespace textaria::calc::eval

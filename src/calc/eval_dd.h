@@ -1,0 +1,46 @@
+// Exact sums and products of doubles, the building blocks of the degree functions.
+#pragma once
+
+#include "calc/eval_trig.h"
+
+namespace textaria::calc::eval::dd {
+
+// a + b exactly, as a normalised pair.
+inline DoubleDouble twoSum(double a, double b) {
+    const double s = a + b;
+    const double bb = s - a;
+    return {s, (a - (s - bb)) + (b - bb)};
+}
+
+// The same when a is 0 or not smaller in exponent than b.
+inline DoubleDouble fastTwoSum(double a, double b) {
+    const double s = a + b;
+    return {s, b - (s - a)};
+}
+
+// Dekker's split into two halves of at most 26 bits each.
+inline DoubleDouble split(double a) {
+    const double c = 134217729.0 * a;  // 2^27 + 1
+    const double hi = c - (c - a);
+    return {hi, a - hi};
+}
+
+// a * b exactly (no fused multiply-add needed, which not every target has).
+inline DoubleDouble twoProduct(double a, double b) {
+    const double p = a * b;
+    const DoubleDouble x = split(a);
+    const DoubleDouble y = split(b);
+    return {p, ((x.hi * y.hi - p) + x.hi * y.lo + x.lo * y.hi) + x.lo * y.lo};
+}
+
+inline DoubleDouble negate(DoubleDouble v) { return {-v.hi, -v.lo}; }
+
+// (a.hi + a.lo) / (b.hi + b.lo) to about 100 bits.
+inline DoubleDouble divide(DoubleDouble a, DoubleDouble b) {
+    const double q = a.hi / b.hi;
+    const DoubleDouble qb = twoProduct(q, b.hi);
+    const double r = ((a.hi - qb.hi) - qb.lo + a.lo - q * b.lo) / b.hi;
+    return fastTwoSum(q, r);
+}
+
+}  // namespace textaria::calc::eval::dd
