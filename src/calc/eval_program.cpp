@@ -30,7 +30,15 @@ double applyBinary(OpKind kind, double a, double b, bool& calcError) {
     }
 }
 
-enum class Form { RightConstant = 5, RightVariable = 10, LeftConstant = 15, LeftVariable = 20 };
+enum class Form {
+    RightConstant = 5,
+    RightVariable = 10,
+    LeftConstant = 15,
+    LeftVariable = 20,
+    VariableConstant = 25,
+    ConstantVariable = 30,
+    VariableVariable = 35,
+};
 
 constexpr OpKind withOperand(OpKind binary, Form form) {
     return static_cast<OpKind>(static_cast<int>(binary) + static_cast<int>(form));
@@ -63,6 +71,11 @@ struct CompileSemantics {
         // A single constant or variable as an operand goes into the op itself; the op still
         // computes left op right in that order.
         Op& last = ops.back();
+        if (isLeaf(last) && b.start == a.start + 1 && isLeaf(ops[a.start])) {
+            bothLeaves(kind, ops[a.start], last);
+            ops.pop_back();
+            return {false, 0.0, a.start};
+        }
         if (isLeaf(last)) {
             const bool constant = last.kind == OpKind::Constant;
             if (kind == OpKind::Power && constant && last.value == 2.0) {
@@ -80,8 +93,20 @@ struct CompileSemantics {
             ops.push_back(leaf);
             return {false, 0.0, a.start};
         }
-        ops.push_back({kind, 0, 0.0});
+        ops.push_back({kind, 0, 0, 0.0});
         return {false, 0.0, a.start};
+    }
+
+    // Two leaves (never two constants, which are folded) into one op in place of the left.
+    static void bothLeaves(OpKind kind, Op& left, const Op& right) {
+        if (left.kind == OpKind::Variable && right.kind == OpKind::Variable) {
+            left = {withOperand(kind, Form::VariableVariable), left.arg, right.arg, 0.0};
+        } else if (left.kind == OpKind::Variable) {
+            left = {withOperand(kind, Form::VariableConstant), left.arg, 0, right.value};
+            if (kind == OpKind::Power && right.value == 2.0) left.kind = OpKind::VariableSquare;
+        } else {
+            left = {withOperand(kind, Form::ConstantVariable), right.arg, 0, left.value};
+        }
     }
 
     Value reduce(int rule, const StackEntry<Value>* rhs) {
@@ -102,19 +127,19 @@ struct CompileSemantics {
                     ops.back().value = -ops.back().value;
                     return {true, ops.back().value, v.start};
                 }
-                ops.push_back({OpKind::Negate, 0, 0.0});
+                ops.push_back({OpKind::Negate, 0, 0, 0.0});
                 return {false, 0.0, v.start};
             }
             case 13: {
                 const std::uint16_t start = here();
-                ops.push_back({OpKind::Variable, rhs[0].payload, 0.0});
+                ops.push_back({OpKind::Variable, rhs[0].payload, 0, 0.0});
                 return {false, 0.0, start};
             }
             case 14:
                 return rhs[1].value;
             case 15: {
                 const std::uint16_t start = here();
-                ops.push_back({OpKind::Constant, 0, rhs[0].value.number});
+                ops.push_back({OpKind::Constant, 0, 0, rhs[0].value.number});
                 return {true, rhs[0].value.number, start};
             }
             case 16: {
@@ -124,7 +149,7 @@ struct CompileSemantics {
                                                            v.number, calcError);
                     return {true, ops.back().value, v.start};
                 }
-                ops.push_back({OpKind::Function, rhs[0].payload, 0.0});
+                ops.push_back({OpKind::Function, rhs[0].payload, 0, 0.0});
                 return {false, 0.0, v.start};
             }
             default:
@@ -159,7 +184,7 @@ void CompiledFormula::compile(std::string_view formula) {
     if (fixed_)
         ops_.clear();
     else
-        ops_.push_back({OpKind::End, 0, 0.0});
+        ops_.push_back({OpKind::End, 0, 0, 0.0});
 }
 
 Evaluation CompiledFormula::fixedResult(std::ostream& overflowOut) const {
@@ -304,6 +329,98 @@ Evaluation CompiledFormula::run(const double* vars) const {
                 const double v = vars[op->arg];
                 if (!finite(t) || !finite(v)) return failed;
                 t = eval::power(v, t, calcError);
+                if (calcError) return failed;
+                break;
+            }
+            // Both operands in the op: the old top goes onto the stack.
+            case OpKind::VariableAddConstant:
+                stack[++sp] = t;
+                t = vars[op->arg] + op->value;
+                break;
+            case OpKind::VariableSubtractConstant:
+                stack[++sp] = t;
+                t = vars[op->arg] - op->value;
+                break;
+            case OpKind::VariableMultiplyConstant:
+                stack[++sp] = t;
+                t = vars[op->arg] * op->value;
+                break;
+            case OpKind::VariableDivideConstant:
+                stack[++sp] = t;
+                t = vars[op->arg] / op->value;
+                break;
+            case OpKind::VariablePowerConstant:
+                stack[++sp] = t;
+                t = vars[op->arg];
+                if (!finite(t)) return failed;
+                t = eval::power(t, op->value, calcError);
+                if (calcError) return failed;
+                break;
+            case OpKind::VariableSquare: {
+                stack[++sp] = t;
+                t = vars[op->arg];
+                const double m = std::fabs(t);
+                if (m >= 1e-97 && m <= 1e97) [[likely]] {
+                    t = t * t;
+                    break;
+                }
+                if (!finite(t)) return failed;
+                t = eval::powerInGeneral(t, 2.0, calcError);
+                if (calcError) return failed;
+                break;
+            }
+            case OpKind::ConstantAddVariable:
+                stack[++sp] = t;
+                t = op->value + vars[op->arg];
+                break;
+            case OpKind::ConstantSubtractVariable:
+                stack[++sp] = t;
+                t = op->value - vars[op->arg];
+                break;
+            case OpKind::ConstantMultiplyVariable:
+                stack[++sp] = t;
+                t = op->value * vars[op->arg];
+                break;
+            case OpKind::ConstantDivideVariable: {
+                stack[++sp] = t;
+                const double v = vars[op->arg];
+                if (!finite(v)) return failed;
+                t = op->value / v;
+                break;
+            }
+            case OpKind::ConstantPowerVariable: {
+                stack[++sp] = t;
+                const double v = vars[op->arg];
+                if (!finite(v)) return failed;
+                t = eval::power(op->value, v, calcError);
+                if (calcError) return failed;
+                break;
+            }
+            case OpKind::VariableAddVariable:
+                stack[++sp] = t;
+                t = vars[op->arg] + vars[op->arg2];
+                break;
+            case OpKind::VariableSubtractVariable:
+                stack[++sp] = t;
+                t = vars[op->arg] - vars[op->arg2];
+                break;
+            case OpKind::VariableMultiplyVariable:
+                stack[++sp] = t;
+                t = vars[op->arg] * vars[op->arg2];
+                break;
+            case OpKind::VariableDivideVariable: {
+                stack[++sp] = t;
+                const double v = vars[op->arg2];
+                if (!finite(v)) return failed;
+                t = vars[op->arg] / v;
+                break;
+            }
+            case OpKind::VariablePowerVariable: {
+                stack[++sp] = t;
+                const double v = vars[op->arg];
+                const double w = vars[op->arg2];
+                if (!finite(v) || !finite(w)) return failed;
+                t = eval::power(v, w, calcError);
                 if (calcError) return failed;
                 break;
             }

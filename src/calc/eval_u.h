@@ -57,9 +57,9 @@ Evaluation evaluateFormulaFresh(std::string_view formula, const FormulaVariables
 // Constant parts are folded at compile time with the same arithmetic, so results stay identical.
 class CompiledFormula {
   public:
-    // Binary operators come in five forms: both operands from the stack, the right operand
-    // from the op's constant or variable, or the left one from it (the forms of one operator
-    // are 5 apart, in this order).
+    // Binary operators come in eight forms: both operands from the stack, the right or the
+    // left operand from the op's constant or variable, or both from the op (the forms of one
+    // operator are 5 apart, in this order).
     enum class OpKind : std::uint8_t {
         End,
         Constant,
@@ -92,11 +92,30 @@ class CompiledFormula {
         VariableMultiply,
         VariableDivide,
         VariablePower,
+        // Both operands in the op, the result pushed: variable op constant, constant op
+        // variable, variable op variable.
+        VariableAddConstant,
+        VariableSubtractConstant,
+        VariableMultiplyConstant,
+        VariableDivideConstant,
+        VariablePowerConstant,
+        ConstantAddVariable,
+        ConstantSubtractVariable,
+        ConstantMultiplyVariable,
+        ConstantDivideVariable,
+        ConstantPowerVariable,
+        VariableAddVariable,
+        VariableSubtractVariable,
+        VariableMultiplyVariable,
+        VariableDivideVariable,
+        VariablePowerVariable,
+        VariableSquare,
     };
     struct Op {
         OpKind kind;
-        std::uint8_t arg;  // variable index 0..25 or function id
-        double value;      // for Constant and the constant forms
+        std::uint8_t arg;   // variable index 0..25 or function id
+        std::uint8_t arg2;  // the right variable of variable op variable
+        double value;       // for Constant and the constant forms
     };
 
     CompiledFormula() = default;

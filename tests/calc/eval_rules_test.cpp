@@ -141,7 +141,13 @@ TEST(EvalRules, VariablesWithoutAFiniteValueAreCalculationErrors) {
     FormulaVariables v;
     v['A'] = INFINITY;
     v['B'] = NAN;
-    for (const char* formula : {"a", "a*0", "fak(b)", "2^b", "b^2", "1+sin(a)", "-a", "x+a"}) {
+    // Each way a variable can enter the compiled form: alone, beside a constant or another
+    // variable, on either side, and under operators that turn infinity finite.
+    for (const char* formula :
+         {"a",       "a*0",     "fak(b)",  "2^b",   "b^2",     "1+sin(a)", "-a",
+          "x+a",     "1/a",     "x/a",     "a^x",   "x^a",     "a^0.5",    "a^2",
+          "atan(a)", "x*(1/a)", "1/(x*a)", "x-1/a", "(x+1)/a", "(x+1)^a",  "0.5^a",
+          "x^2+1/a", "a-a",     "b*0+1",   "x*b"}) {
         std::ostringstream out;
         const Evaluation fresh = evaluateFormulaFresh(formula, v, out);
         const Evaluation cached = EvaluateFormula(formula, v, out);
