@@ -5,8 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 build=${TEXTARIA_BUILD_DIR:-build}
-# Let ccache share results between checkouts in other folders.
-export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 cmake --build "$build" -j2 --target textaria
 demo="$build/examples/demo.rsd"

@@ -5,8 +5,6 @@ cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 export QT_QPA_PLATFORM=offscreen
 build=${TEXTARIA_BUILD_DIR:-build}
-# Let ccache share results between checkouts in other folders.
-export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTEXTARIA_WERROR=ON \
       -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 cmake --build "$build" -j2
