@@ -165,11 +165,13 @@ double cosDegrees(double degrees) {
     }
 }
 
+// One division: the quotient from the reciprocal, corrected by its exact residual.
 double tangent(const SinCos& sc) {
-    const double q = sc.sin.hi / sc.cos.hi;
+    const double inverse = 1.0 / sc.cos.hi;
+    const double q = sc.sin.hi * inverse;
     const DoubleDouble qc = twoProduct(q, sc.cos.hi);
     const double r = (sc.sin.hi - qc.hi) - qc.lo + sc.sin.lo - q * sc.cos.lo;
-    return q + r / sc.cos.hi;
+    return q + r * inverse;
 }
 
 }  // namespace textaria::calc::eval
