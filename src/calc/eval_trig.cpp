@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "calc/eval_dd.h"
 
@@ -76,12 +78,16 @@ struct Reduced {
     // Every step down to the rest is exact: fmod is, and the subtractions are of numbers
     // within a factor of two of each other.
     const double turn = std::fabs(degrees) < 360.0 ? degrees : std::fmod(degrees, 360.0);
-    const double q = turn * (1.0 / 90);  // |q| < 4; only rounded to the nearest quarter
-    const int quarter = static_cast<int>(q + (q < 0 ? -0.5 : 0.5));
-    const double d = turn - 90.0 * quarter;  // -45..45
+    // Rounding to whole numbers by adding and taking away 1.5 * 2^52, whose low bits then hold
+    // the whole number; this keeps conversions to and from int off the chain.
+    constexpr double kShift = 6755399441055744.0;
+    const double q = turn * (1.0 / 90) + kShift;  // |q| < 4; only rounded to the nearest quarter
+    const int quarter = static_cast<int>(std::bit_cast<std::uint64_t>(q) & 3);
+    const double d = turn - 90.0 * (q - kShift);  // -45..45
     const double a = std::fabs(d);
-    const int n = std::min(static_cast<int>(a + 0.5), 45);
-    const double rest = a - n;
+    const double whole = a + kShift;
+    const int n = std::min(static_cast<int>(std::bit_cast<std::uint64_t>(whole) & 63), 45);
+    const double rest = a - (whole - kShift);
     const double restHi = split(rest).hi;
 
     // The rest in radians (below 0.009) needs only double precision in the small parts.
