@@ -41,6 +41,7 @@ bool QtMediaPlayer::waitUntil(const std::function<bool()>& done) {
     connect(player_, &QMediaPlayer::mediaStatusChanged, &loop, check);
     connect(player_, &QMediaPlayer::durationChanged, &loop, check);
     connect(player_, &QMediaPlayer::positionChanged, &loop, check);
+    connect(player_, &QMediaPlayer::playbackStateChanged, &loop, check);
     connect(player_, &QMediaPlayer::errorOccurred, &loop, &QEventLoop::quit);
     timeout.start(openTimeoutMs);
     // Clicks wait until the sound is ready, so no handler runs twice.
@@ -58,16 +59,26 @@ bool QtMediaPlayer::open(const std::string& path) {
         return false;
     }
     output_->setMuted(true);
-    primeNeeded_ = true;
-    resumeAfterPrime_ = false;
-    player_->play();
-    waitUntil([this] { return !primeNeeded_ && player_->duration() > 0; });
+    // Now and then the backend reaches the end at once because its decoder is not linked
+    // yet; a second start plays. Changing the source meanwhile could lock up the backend,
+    // so the same source is started again.
+    for (int attempt = 0; attempt < 3 && !opened_; ++attempt) {
+        primeNeeded_ = true;
+        resumeAfterPrime_ = false;
+        player_->play();
+        waitUntil([this] {
+            return (!primeNeeded_ && player_->duration() > 0) ||
+                   player_->playbackState() == QMediaPlayer::StoppedState;
+        });
+        opened_ = !primeNeeded_ && player_->duration() > 0 &&
+                  player_->playbackState() != QMediaPlayer::StoppedState;
+    }
     output_->setMuted(false);
-    if (primeNeeded_ || player_->error() != QMediaPlayer::NoError) {
-        close();
+    if (!opened_) {
+        primeNeeded_ = false;
+        player_->stop();
         return false;
     }
-    opened_ = true;
     parked_ = true;
     return true;
 }

@@ -1,23 +1,17 @@
 #include "player/ui/media_qt_recorder.h"
 
 #include <QAudioFormat>
-#include <QAudioOutput>
 #include <QAudioSource>
 #include <QMediaDevices>
-#include <QMediaPlayer>
+#include <QSoundEffect>
 #include <QUrl>
 
 namespace textaria::player {
 
 QtRecorderDevice::QtRecorderDevice(QObject* parent)
-    : QObject(parent), playback_(new QMediaPlayer(this)), output_(new QAudioOutput(this)) {
-    playback_->setAudioOutput(output_);
-}
+    : QObject(parent), playback_(new QSoundEffect(this)) {}
 
-QtRecorderDevice::~QtRecorderDevice() {
-    abortRecording();
-    playback_->stop();
-}
+QtRecorderDevice::~QtRecorderDevice() { abortRecording(); }
 
 bool QtRecorderDevice::startRecording() {
     abortRecording();
@@ -68,20 +62,15 @@ void QtRecorderDevice::abortRecording() {
 
 bool QtRecorderDevice::playFile(const std::string& path) {
     playback_->stop();
+    // The same name holds a new recording: load it afresh. Playing starts once it is loaded.
     playback_->setSource(QUrl());
     playback_->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
     playback_->play();
-    return playback_->error() == QMediaPlayer::NoError;
+    return playback_->status() != QSoundEffect::Error;
 }
 
-void QtRecorderDevice::stopPlaying() {
-    playback_->stop();
-    // Let go of the file so it can be recorded over or deleted.
-    playback_->setSource(QUrl());
-}
+void QtRecorderDevice::stopPlaying() { playback_->stop(); }
 
-bool QtRecorderDevice::isPlayingBack() const {
-    return playback_->playbackState() == QMediaPlayer::PlayingState;
-}
+bool QtRecorderDevice::isPlayingBack() const { return playback_->isPlaying(); }
 
 }  // namespace textaria::player

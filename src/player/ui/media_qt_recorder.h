@@ -9,8 +9,7 @@
 
 class QAudioSource;
 class QIODevice;
-class QMediaPlayer;
-class QAudioOutput;
+class QSoundEffect;
 
 namespace textaria::player {
 
@@ -38,8 +37,9 @@ class QtRecorderDevice : public QObject, public RecorderDevice {
     QAudioSource* source_ = nullptr;
     QIODevice* input_ = nullptr;
     std::vector<std::uint8_t> samples_;
-    QMediaPlayer* playback_;
-    QAudioOutput* output_;
+    // Plays straight through the sound server: the media backend could lock up when a
+    // playback is stopped while it is still starting.
+    QSoundEffect* playback_;
 };
 
 }  // namespace textaria::player

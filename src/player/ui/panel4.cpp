@@ -57,7 +57,7 @@ Panel4::Panel4(MediaPlayer& player, QWidget* parent)
 }
 
 Panel4::~Panel4() {
-    // The media state outlives nothing of ours: detach before the widgets go.
+    // No more redraws once the widgets are on their way out.
     media_->setViewSink(nullptr);
 }
 

@@ -93,8 +93,10 @@ TEST_F(RecorderWindowFixture, RecordsAnEightBitMonoWavAndPlaysItBack) {
     EXPECT_LT(dataBytes, 22050u * 5);
 
     EXPECT_TRUE(form.recorder().playing());
+    EXPECT_TRUE(testing::waitFor([&] { return form.device().isPlayingBack(); }, 2000));
     QTest::mouseClick(form.Button2, Qt::LeftButton);
     EXPECT_FALSE(form.recorder().playing());
+    EXPECT_FALSE(form.device().isPlayingBack());
 
     form.close();
     EXPECT_FALSE(std::filesystem::exists(file));
