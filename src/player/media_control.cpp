@@ -78,6 +78,8 @@ void MediaControl::LoadSound(const std::string& path) {
             player_.stop();
             player_.close();
         }
+        opening_ = true;
+        stopWhileOpening_ = false;
         if (player_.open(path)) {
             length_ = player_.length();
             ok = true;
@@ -85,7 +87,8 @@ void MediaControl::LoadSound(const std::string& path) {
     } catch (...) {
         ok = false;
     }
-    if (!ok || length_ <= 0) {
+    opening_ = false;
+    if (!ok || length_ <= 0 || stopWhileOpening_) {
         loading_ = false;
         StopSound();
         return;
@@ -118,6 +121,12 @@ void MediaControl::waitWhilePlaying() {
 }
 
 void MediaControl::StopSound() {
+    // Opening handles window events while it waits; a stop from a timer then must not pull
+    // the file from under the player. The load ends stopped instead.
+    if (opening_) {
+        stopWhileOpening_ = true;
+        return;
+    }
     try {
         if (player_.mode() != PlayerMode::Closed) {
             player_.stop();

@@ -118,6 +118,8 @@ class MediaControl {
     std::int64_t step_ = 0;
     int limitedStarts_ = 0;
     bool loading_ = false;
+    bool opening_ = false;
+    bool stopWhileOpening_ = false;
     std::string externalViewer_;
 };
 

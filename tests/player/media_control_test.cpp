@@ -101,6 +101,22 @@ TEST_F(MediaFixture, UnplayableSoundsEndStoppedAndShowZero) {
     EXPECT_EQ(media.view().positionLabel, "0 : 0");
 }
 
+TEST_F(MediaFixture, StopDuringOpeningEndsTheLoadStopped) {
+    const std::string path = sound("a.mp3", 5000);
+    player.duringOpen = [&] {
+        media.StopSound();
+        EXPECT_EQ(player.calls.size(), 1u) << "the player was touched while opening";
+    };
+    media.playSound(path);
+    EXPECT_EQ(player.mode(), PlayerMode::Closed);
+    EXPECT_EQ(media.view().positionLabel, "0 : 0");
+    EXPECT_FALSE(media.view().timerRunning);
+
+    player.duringOpen = nullptr;  // the next sound plays again
+    media.playSound(path);
+    EXPECT_TRUE(media.isPlaying());
+}
+
 TEST_F(MediaFixture, PlayerButtonsSeekWithinTheSound) {
     struct Case {
         PlayerButton button;

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -20,9 +21,11 @@ class FakeMediaPlayer : public player::MediaPlayer {
     std::map<std::string, std::int64_t> lengths;  // files it can open; missing ones fail
     std::vector<std::string> calls;
     bool throwOnPlay = false;
+    std::function<void()> duringOpen;  // what window events do while a file opens
 
     bool open(const std::string& path) override {
         calls.push_back("open " + std::filesystem::path(path).filename().string());
+        if (duringOpen) duringOpen();
         auto it = lengths.find(path);
         if (it == lengths.end()) return false;
         mode_ = player::PlayerMode::Stopped;
