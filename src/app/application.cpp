@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "calc/ui/tavkal_u.h"
+#include "player/ui/panel4.h"
 #include "player/ui/tavsound1_u.h"
 #include "player/ui/tform1.h"
 #include "script/ui/input_u.h"
@@ -36,6 +37,7 @@ bool Application::createWindows() {
     form30_ = std::make_unique<player::TForm30>();
     form30_->setPrograms(&state_.programs);
     form30_->setDialogs(&state_.dialogs);
+    if (form1_->Panel4) form1_->Panel4->setRecorderWindow(form30_.get());
     form2_ = std::make_unique<script::TForm2>(state_.dialogs, state_.fonts);
     if (!form2_->startedUp()) return false;
     form27_ = std::make_unique<script::TForm27>();
