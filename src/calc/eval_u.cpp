@@ -111,16 +111,20 @@ bool sameText(const std::string& key, std::string_view text) {
     return d == 0;
 }
 
-// The most recently used texts of this thread and their programs.
+// The most recently used texts of this thread and their programs, found by their contents.
 class FormulaCache {
   public:
-    const CompiledFormula& get(std::string_view text) {
+    struct Slot {
+        std::string key;
+        CompiledFormula program;
+    };
+
+    Slot& find(std::string_view text) {
         const std::uint64_t hash = textHash(text);
         const std::size_t home = hash >> (64 - kSlotBits);  // the well-mixed top bits
         for (std::size_t probe = 0; probe < kProbes; ++probe) {
             const std::size_t i = (home + probe) & (kSlots - 1);
-            if (hashes_[i] == hash && sameText(slots_[i].key, text)) [[likely]]
-                return slots_[i].program;
+            if (hashes_[i] == hash && sameText(slots_[i].key, text)) return slots_[i];
             if (hashes_[i] == 0) return fill(i, hash, text);
         }
         // All candidate slots taken: replace them in turn.
@@ -132,43 +136,75 @@ class FormulaCache {
     static constexpr int kSlotBits = 8;
     static constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;
     static constexpr std::size_t kProbes = 4;
-    struct Slot {
-        std::string key;
-        CompiledFormula program;
-    };
-    const CompiledFormula& fill(std::size_t i, std::uint64_t hash, std::string_view text) {
+
+    Slot& fill(std::size_t i, std::uint64_t hash, std::string_view text) {
         hashes_[i] = hash;
         slots_[i].key.assign(text);
         slots_[i].program.compile(text);
-        return slots_[i].program;
+        return slots_[i];
     }
+
     std::array<std::uint64_t, kSlots> hashes_{};
     std::unique_ptr<Slot[]> slots_ = std::make_unique<Slot[]>(kSlots);
     std::size_t victim_ = 0;
 };
 
-// A plain pointer in thread-local storage needs no initialisation guard on each call; the
-// cache behind it is made on first use and freed when the thread ends.
+// Callers mostly evaluate the same string object again and again, so its address and length
+// lead straight to its slot; the contents are still compared, since the text may have been
+// changed in place. The table lives directly in thread-local storage (plain data, no
+// initialisation guard), which saves a pointer hop on every call.
+struct Recent {
+    const char* data;
+    std::size_t size;  // kNoText marks an unused entry
+    const FormulaCache::Slot* slot;
+};
+constexpr std::size_t kNoText = ~std::size_t{0};
+constexpr int kRecentBits = 6;
+using RecentTable = std::array<Recent, std::size_t{1} << kRecentBits>;
+
+constexpr RecentTable emptyRecent() {
+    RecentTable table{};
+    for (Recent& r : table) r = {nullptr, kNoText, nullptr};
+    return table;
+}
+
+thread_local constinit RecentTable tlsRecent = emptyRecent();
 thread_local constinit FormulaCache* tlsCache = nullptr;
 
+std::size_t recentIndex(std::string_view text) {
+    const auto address = reinterpret_cast<std::uintptr_t>(text.data());
+    return ((address ^ (text.size() << 40)) * kGolden) >> (64 - kRecentBits);
+}
+
+// The content cache is made on first use and freed when the thread ends.
 struct CacheOwner {
     std::unique_ptr<FormulaCache> cache = std::make_unique<FormulaCache>();
     CacheOwner() { tlsCache = cache.get(); }
-    ~CacheOwner() { tlsCache = nullptr; }
+    ~CacheOwner() {
+        tlsCache = nullptr;
+        tlsRecent = emptyRecent();
+    }
     CacheOwner(const CacheOwner&) = delete;
     CacheOwner& operator=(const CacheOwner&) = delete;
 };
 
-[[gnu::noinline]] FormulaCache& newCache() {
-    thread_local CacheOwner owner;
-    return *owner.cache;
+[[gnu::noinline]] const CompiledFormula& findAndRemember(Recent& recent, std::string_view text) {
+    FormulaCache* cache = tlsCache;
+    if (cache == nullptr) {
+        thread_local CacheOwner owner;
+        cache = owner.cache.get();
+    }
+    const FormulaCache::Slot& slot = cache->find(text);
+    recent = {text.data(), text.size(), &slot};
+    return slot.program;
 }
 
-FormulaCache& cache() {
-    FormulaCache* c = tlsCache;
-    if (c == nullptr) [[unlikely]]
-        return newCache();
-    return *c;
+const CompiledFormula& compiled(std::string_view text) {
+    Recent& recent = tlsRecent[recentIndex(text)];
+    if (recent.data == text.data() && recent.size == text.size() &&
+        sameText(recent.slot->key, text)) [[likely]]
+        return recent.slot->program;
+    return findAndRemember(recent, text);
 }
 
 }  // namespace
@@ -198,7 +234,7 @@ Evaluation evaluateFormulaFresh(std::string_view formula, const FormulaVariables
 
 Evaluation EvaluateFormula(std::string_view formula, const FormulaVariables& variables,
                            std::ostream& overflowOut) {
-    return cache().get(formula).evaluate(variables, overflowOut);
+    return compiled(formula).evaluate(variables, overflowOut);
 }
 
 Evaluation EvaluateFormula(std::string_view formula, const FormulaVariables& variables) {
