@@ -165,14 +165,14 @@ void ScoreBook::record(const EvaluationInput& input, const EvaluationResult& res
 void ScoreBook::clear() { *this = ScoreBook{}; }
 
 std::vector<std::string> answerListLines(const std::vector<std::string>& savedAnswers,
-                                         const std::vector<bool>& corrected, int correctCount,
+                                         const std::vector<bool>& wrong, int correctCount,
                                          int gapCount) {
     std::vector<std::string> lines{" "};
     for (int j = 0; j < gapCount; ++j) {
         std::string line = std::to_string(j + 1) + ": ";
         if (j < static_cast<int>(savedAnswers.size())) line += savedAnswers[j];
-        const bool wasCorrected = j < static_cast<int>(corrected.size()) && corrected[j];
-        if (!wasCorrected) line += " * ";
+        const bool wasWrong = j < static_cast<int>(wrong.size()) && wrong[j];
+        if (!wasWrong) line += " * ";
         lines.push_back(std::move(line));
     }
     lines.emplace_back("-------------------------");

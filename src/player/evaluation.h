@@ -62,9 +62,10 @@ struct ScoreBook {
 };
 
 // The list of entered answers shown after an evaluation: one line per gap, " * " marking the
-// fields that do not carry the correction colour.
+// answers counted correct. (Marking by field colour would star every wrong answer on pages
+// without corrections.)
 std::vector<std::string> answerListLines(const std::vector<std::string>& savedAnswers,
-                                         const std::vector<bool>& corrected, int correctCount,
+                                         const std::vector<bool>& wrong, int correctCount,
                                          int gapCount);
 
 }  // namespace textaria::player

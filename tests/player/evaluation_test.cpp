@@ -177,13 +177,15 @@ TEST(ScoreBook, AddsEachEvaluationToTheTotalsAndKeepsTheLastLinePerPage) {
     EXPECT_EQ(book.totalValues, 6);
 }
 
-TEST(AnswerList, MarksFieldsWithoutCorrectionColour) {
+TEST(AnswerList, MarksTheAnswersCountedCorrect) {
     const auto lines = answerListLines({"Hütte", "Baum"}, {true, false}, 1, 2);
     EXPECT_EQ(lines, (std::vector<std::string>{" ", "1: Hütte", "2: Baum * ",
                                                "-------------------------", "1 von 2 richtig (*)"}));
-    // Without corrections no field is coloured, so every line carries the mark.
-    const auto hidden = answerListLines({"Hütte", "Baum"}, {false, false}, 1, 2);
-    EXPECT_EQ(hidden[1], "1: Hütte * ");
+    // Also where no corrections are shown ("$"): the wrong answer keeps no mark.
+    auto in = page({"Haus", "Baum"}, {"Hütte", "Baum"});
+    in.showCorrections = false;
+    const auto r = EvaluatePage(in);
+    EXPECT_EQ(answerListLines({"Hütte", "Baum"}, r.wrong, r.correctCount, 2)[1], "1: Hütte");
 }
 
 }  // namespace

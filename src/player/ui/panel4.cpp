@@ -170,8 +170,11 @@ bool Panel4::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (watched == DragLabel) {
         // The label moves the whole panel within the main window.
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        switch (event->type()) {
+        const bool isMouse = event->type() == QEvent::MouseButtonPress ||
+                             event->type() == QEvent::MouseMove ||
+                             event->type() == QEvent::MouseButtonRelease;
+        auto* mouse = isMouse ? static_cast<QMouseEvent*>(event) : nullptr;
+        switch (isMouse ? event->type() : QEvent::None) {
             case QEvent::MouseButtonPress:
                 if (mouse->button() == Qt::LeftButton) {
                     dragging_ = true;
