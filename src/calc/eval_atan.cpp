@@ -1,7 +1,9 @@
 // The arctangent in degrees, and arcsine and arccosine through it, to about 100 bits before
 // the final rounding.
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "calc/eval_dd.h"
 #include "calc/eval_trig.h"
@@ -77,8 +79,11 @@ DoubleDouble atanDegrees(DoubleDouble x) {
     DoubleDouble base;
     double direction = 1.0;
     if (x.hi <= 1.0) {
-        const int j = static_cast<int>(x.hi * kSteps + 0.5);
-        const double c = j * (1.0 / kSteps);
+        // The nearest point by adding and taking away 1.5 * 2^52, whose low bits then hold j.
+        constexpr double kShift = 6755399441055744.0;
+        const double shifted = x.hi * kSteps + kShift;
+        const int j = static_cast<int>(std::bit_cast<std::uint64_t>(shifted) & 127);
+        const double c = (shifted - kShift) * (1.0 / kSteps);
         const DoubleDouble num = twoSum(x.hi - c, x.lo);  // x.hi - c is exact
         const DoubleDouble den0 = fastTwoSum(1.0, c * xs.hi);
         const DoubleDouble den = fastTwoSum(den0.hi, den0.lo + c * xs.lo + c * x.lo);

@@ -35,12 +35,13 @@ inline DoubleDouble twoProduct(double a, double b) {
 
 inline DoubleDouble negate(DoubleDouble v) { return {-v.hi, -v.lo}; }
 
-// (a.hi + a.lo) / (b.hi + b.lo) to about 100 bits.
+// (a.hi + a.lo) / (b.hi + b.lo) to about 100 bits, with one division: the reciprocal gives the
+// quotient, and the exact residual of that quotient its correction.
 inline DoubleDouble divide(DoubleDouble a, DoubleDouble b) {
-    const double q = a.hi / b.hi;
+    const double inverse = 1.0 / b.hi;
+    const double q = a.hi * inverse;
     const DoubleDouble qb = twoProduct(q, b.hi);
-    const double r = ((a.hi - qb.hi) - qb.lo + a.lo - q * b.lo) / b.hi;
-    return fastTwoSum(q, r);
+    return fastTwoSum(q, ((a.hi - qb.hi) - qb.lo + a.lo - q * b.lo) * inverse);
 }
 
 }  // namespace textaria::calc::eval::dd

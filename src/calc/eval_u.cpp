@@ -1,5 +1,6 @@
 #include "calc/eval_u.h"
 
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -91,17 +92,15 @@ std::uint64_t textHash(std::string_view text) {
     return (h * kGolden) | 1;
 }
 
-// Overlapping word loads keep the comparison of the usual texts (8 to 32 characters) free of
-// branches on the length, whose outcome varies from text to text and costs more than the loads.
-bool sameText(const std::string& key, std::string_view text) {
-    const std::size_t n = text.size();
-    if (key.size() != n) return false;
-    const char* a = key.data();
-    const char* b = text.data();
+// Texts of 8 to 32 characters, the usual ones, are compared as four overlapping words at 0,
+// 8, 16 (each at most n - 8) and n - 8, with no branch on the length: its outcome would vary
+// from text to text and cost more than the loads.
+[[gnu::always_inline]] inline bool sameText(const char* a, const char* b, std::size_t n) {
     auto differs = [&](std::size_t at) { return load8(a + at) ^ load8(b + at); };
     const std::size_t x = n - 8;
-    if (x <= 24) [[likely]]  // words at 0, x/3, 2x/3 (rounded up) and x cover every character
-        return (differs(0) | differs((x + 2) / 3) | differs((2 * x + 2) / 3) | differs(x)) == 0;
+    if (x <= 24) [[likely]]
+        return (differs(0) | differs(std::min<std::size_t>(8, x)) |
+                differs(std::min<std::size_t>(16, x)) | differs(x)) == 0;
     if (n < 8) {
         if (n >= 4) return ((load4(a) ^ load4(b)) | (load4(a + n - 4) ^ load4(b + n - 4))) == 0;
         return n == 0 || (a[0] == b[0] && a[n / 2] == b[n / 2] && a[n - 1] == b[n - 1]);
@@ -109,6 +108,10 @@ bool sameText(const std::string& key, std::string_view text) {
     std::uint64_t d = differs(x);
     for (std::size_t i = 0; i < x; i += 8) d |= differs(i);
     return d == 0;
+}
+
+[[gnu::always_inline]] inline bool sameText(const std::string& key, std::string_view text) {
+    return key.size() == text.size() && sameText(key.data(), text.data(), text.size());
 }
 
 // The most recently used texts of this thread and their programs, found by their contents.

@@ -12,18 +12,19 @@ namespace {
 
 TEST(EvalCache, TextsDifferingInOneCharacterAnywhereKeepTheirOwnValues) {
     const FormulaVariables none;
-    for (int terms = 1; terms <= 40; ++terms) {  // "0+0+...+0", 1 to 79 characters
-        std::string zeros = "0";
-        for (int i = 1; i < terms; ++i) zeros += "+0";
-        std::vector<std::string> texts = {zeros};
-        for (std::size_t at = 0; at < zeros.size(); at += 2) {
-            texts.push_back(zeros);
-            texts.back()[at] = '1';
+    for (int factors = 1; factors <= 40; ++factors) {  // "1*1*...*1", 1 to 79 characters
+        std::string ones = "1";
+        for (int i = 1; i < factors; ++i) ones += "*1";
+        // Each variant changes one character: a factor to 2 or a "*" to "+", both giving 2.
+        std::vector<std::string> texts = {ones};
+        for (std::size_t at = 0; at < ones.size(); ++at) {
+            texts.push_back(ones);
+            texts.back()[at] = at % 2 == 0 ? '2' : '+';
         }
         for (int round = 0; round < 2; ++round) {  // the second round comes from the cache
             for (std::size_t k = 0; k < texts.size(); ++k) {
                 const Evaluation r = EvaluateFormula(texts[k], none);
-                EXPECT_EQ(r.value, k == 0 ? 0.0 : 1.0) << texts[k];
+                EXPECT_EQ(r.value, k == 0 ? 1.0 : 2.0) << texts[k];
                 EXPECT_EQ(r.code, 1) << texts[k];
             }
         }
@@ -39,6 +40,15 @@ TEST(EvalCache, TextChangedInPlaceAndMoreTextsThanTheCacheHolds) {
     EXPECT_EQ(EvaluateFormula(text, v).value, 7.0);
     text[0] = 'Y';
     EXPECT_EQ(EvaluateFormula(text, v).value, 5.0);
+    for (std::string longer :
+         {"x*1+1*1+1*1+1*1+1*1+1*1+1*1+1", "x*1+1*1+1*1+1*1+1*1+1*1+1*1+1*1+1*1+1"}) {
+        const double sum = EvaluateFormula(longer, v).value;
+        for (std::size_t at = 2; at < longer.size(); at += 2) {  // every digit once
+            longer[at] = '2';
+            EXPECT_EQ(EvaluateFormula(longer, v).value, sum + (at == 2 ? 2.0 : 1.0)) << longer;
+            longer[at] = '1';
+        }
+    }
 
     std::vector<std::string> texts;
     for (int i = 0; i < 2000; ++i) texts.push_back("x*" + std::to_string(i) + "+1");
