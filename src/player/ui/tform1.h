@@ -146,6 +146,8 @@ class TForm1 : public QWidget {
     void showSingleText();
     void clearPlayerForLoad();
     void hidePagePanels();
+    // No page: panels, navigation labels, counter and answer fields hidden, view white.
+    void clearPageView();
     void showNavigation(bool down, bool up, bool rep);
     void setStatus(const std::string& text);
     void showPicture(const std::string& path);

@@ -276,6 +276,15 @@ void TForm1::hidePagePanels() {
     Image1->clear();
 }
 
+void TForm1::clearPageView() {
+    hidePagePanels();
+    showNavigation(false, false, false);
+    Label24->hide();
+    lesson::ui::clearGapFields(gapFields);
+    gapTable_ = {};
+    setViewBackground(*RichEdit1, Qt::white);
+}
+
 void TForm1::showPicture(const std::string& path) {
     QPixmap picture(QString::fromStdString(path));
     if (picture.isNull()) {

@@ -191,12 +191,7 @@ void TForm1::closeLesson() {
     player_.resetPage();
     Panel4->media().StopSound();
     Panel4->media().hidePanel();
-    hidePagePanels();
-    showNavigation(false, false, false);
-    Label24->hide();
-    lesson::ui::clearGapFields(gapFields);
-    gapTable_ = {};
-    setViewBackground(*RichEdit1, Qt::white);
+    clearPageView();
     RichEdit1->clear();
 }
 

@@ -179,12 +179,7 @@ void TForm1::showSingleText() {
     player_.PageEvaluated = false;
     player_.readingPage = false;
     player_.hasAnswerFields = false;
-    hidePagePanels();
-    showNavigation(false, false, false);
-    Label24->hide();
-    lesson::ui::clearGapFields(gapFields);
-    gapTable_ = {};
-    setViewBackground(*RichEdit1, Qt::white);
+    clearPageView();
     copyDocumentRange(*RichEdit3, 0, RichEdit3->characterCount() - 1, *RichEdit1->document());
     applyPageMargins();
 
