@@ -1,8 +1,10 @@
 #include "calc/eval_math.h"
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "calc/eval_trig.h"
 
@@ -71,9 +73,13 @@ double powerInGeneral(double base, double exponent, bool& calcError) {
     return sign * std::pow(base, exponent);
 }
 
-double applyFunction(FunctionId id, double x, bool& calcError) {
+namespace {
+
+// One function each, so that a call goes straight to its code.
+template <FunctionId kId>
+double function(double x, bool& calcError) {
     x = snapToZero(x);
-    switch (id) {
+    switch (kId) {
         case FunctionId::Deg:  // the one function whose result can leave the double range
             return checked(toDegrees(x), calcError);
         case FunctionId::Rad:
@@ -130,5 +136,15 @@ double applyFunction(FunctionId id, double x, bool& calcError) {
     }
     return x;
 }
+
+template <std::size_t... kIds>
+constexpr std::array<FunctionCode, kFunctionCount> makeFunctionTable(std::index_sequence<kIds...>) {
+    return {&function<static_cast<FunctionId>(kIds)>...};
+}
+
+}  // namespace
+
+const std::array<FunctionCode, kFunctionCount> kFunctions =
+    makeFunctionTable(std::make_index_sequence<kFunctionCount>());
 
 }  // namespace textaria::calc::eval

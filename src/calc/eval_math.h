@@ -2,6 +2,7 @@
 // A domain error sets calcError and yields 0, so no infinity or NaN ever reaches the stack.
 #pragma once
 
+#include <array>
 #include <cmath>
 
 #include "calc/eval_scan.h"
@@ -43,6 +44,10 @@ inline double power(double base, double exponent, bool& calcError) {
     }
     return powerInGeneral(base, exponent, calcError);
 }
-double applyFunction(FunctionId id, double argument, bool& calcError);
+using FunctionCode = double (*)(double argument, bool& calcError);
+extern const std::array<FunctionCode, kFunctionCount> kFunctions;  // by FunctionId
+inline double applyFunction(FunctionId id, double argument, bool& calcError) {
+    return kFunctions[static_cast<int>(id)](argument, calcError);
+}
 
 }  // namespace textaria::calc::eval
