@@ -2,20 +2,12 @@
 
 #include <system_error>
 
+#include "lesson/markup_text.h"
 #include "platform/document_file.h"
 
 namespace textaria::lesson {
 
 namespace fs = std::filesystem;
-
-namespace {
-std::string lowerAscii(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-}  // namespace
 
 std::string lessonBaseName(std::string_view fileName) {
     return std::string(fileName.substr(0, fileName.find('.')));
@@ -25,9 +17,9 @@ fs::path findCompanionFile(const fs::path& folder, std::string_view name) {
     const fs::path exact = folder / fs::path(std::string(name));
     std::error_code ec;
     if (fs::is_regular_file(exact, ec)) return exact;
-    const std::string wanted = lowerAscii(name);
+    const std::string wanted = asciiLowerCase(name);
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (lowerAscii(it->path().filename().string()) == wanted && it->is_regular_file(ec))
+        if (asciiLowerCase(it->path().filename().string()) == wanted && it->is_regular_file(ec))
             return it->path();
     }
     return exact;
@@ -49,7 +41,7 @@ LessonOpenResult openLessonFile(const fs::path& file, const fs::path& workFolder
     }
     fs::path textFile = file;
     lesson.folder = file.parent_path();
-    if (lowerAscii(file.extension().string()) == ".rsd") {
+    if (asciiLowerCase(file.extension().string()) == ".rsd") {
         lesson.fromArchive = true;
         fs::create_directories(workFolder, ec);
         lesson.unpacked = UnpackArchive(fs::absolute(file, ec), workFolder);

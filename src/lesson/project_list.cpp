@@ -2,24 +2,12 @@
 
 #include <charconv>
 
+#include "lesson/markup_text.h"
 #include "lesson/texts.h"
 
 namespace textaria::lesson {
 
 namespace {
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
-    return s;
-}
-
-std::string lowerAscii(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 constexpr const char* kRule = "   -----------------------------------------------";
 }  // namespace
 
@@ -39,7 +27,7 @@ std::vector<std::string> listPageParagraphs(const std::vector<std::string>& titl
 
 ListChoice chooseFromList(std::string_view clickedLine, int pageCount, ListMode mode) {
     if (mode != ListMode::Normal) return {ListChoice::Kind::OpenPage, 1};
-    const std::string_view line = trimmed(clickedLine);
+    const std::string_view line = trim(clickedLine);
     const std::string_view digits = line.substr(0, 2);
     int page = 0;
     const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), page);
@@ -51,11 +39,11 @@ ListChoice chooseFromList(std::string_view clickedLine, int pageCount, ListMode 
 
 bool isProjectMenu(std::string_view lessonText, int nestedArchiveCount) {
     return lessonText.find('#') == std::string_view::npos && nestedArchiveCount > 0 &&
-           lowerAscii(lessonText).find("rsd") != std::string::npos;
+           asciiLowerCase(lessonText).find("rsd") != std::string::npos;
 }
 
 std::optional<std::string> projectArchiveName(std::string_view menuLine) {
-    const std::string line = lowerAscii(trimmed(menuLine));
+    const std::string line = asciiLowerCase(trim(menuLine));
     const auto at = line.find("rsd");
     if (at == std::string::npos) return std::nullopt;
     return line.substr(0, at + 3);

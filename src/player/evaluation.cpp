@@ -3,20 +3,14 @@
 #include <charconv>
 #include <cstdio>
 
+#include "lesson/markup_text.h"
 #include "player/texts.h"
 
 namespace textaria::player {
 
 namespace {
 
-bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
-
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && isBlankOrControl(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlankOrControl(s.back())) s.remove_suffix(1);
-    return s;
-}
-
+using lesson::asciiLowerCase;
 // Reads the whole text as a number the way a decimal-point locale would, or fails.
 bool parseNumber(std::string_view s, double& value) {
     if (!s.empty() && s.front() == '+') s.remove_prefix(1);
@@ -28,20 +22,13 @@ bool parseNumber(std::string_view s, double& value) {
 std::string fixed2(double value, int width) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%*.2f", width, value);
-    return std::string(trimmed(buf));
+    return std::string(lesson::trim(buf));
 }
 
 }  // namespace
 
-std::string asciiLower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 std::string NormalizeAnswer(std::string_view text) {
-    const std::string fallback(trimmed(text));
+    const std::string fallback(lesson::trim(text));
     std::string s = fallback;
     if (const auto comma = s.find(','); comma != std::string::npos) s[comma] = '.';
     if (s.find('.') != std::string::npos) {
@@ -59,7 +46,7 @@ std::string NormalizeAnswer(std::string_view text) {
 namespace {
 
 std::string caseFolded(std::string_view s, bool caseSensitive) {
-    return caseSensitive ? std::string(s) : asciiLower(s);
+    return caseSensitive ? std::string(s) : asciiLowerCase(s);
 }
 
 // The first line of the page that, trimmed and lower-cased, contains "?f", without its first
@@ -69,8 +56,8 @@ std::string factorLineOf(std::string_view pageText) {
     while (start <= pageText.size()) {
         std::size_t end = pageText.find("\r\n", start);
         if (end == std::string_view::npos) end = pageText.size();
-        const std::string_view line = trimmed(pageText.substr(start, end - start));
-        if (asciiLower(line).find("?f") != std::string::npos)
+        const std::string_view line = lesson::trim(pageText.substr(start, end - start));
+        if (asciiLowerCase(line).find("?f") != std::string::npos)
             return std::string(line.substr(line.empty() ? 0 : 1));
         if (end == pageText.size()) break;
         start = end + 2;
@@ -86,7 +73,7 @@ EvaluationResult EvaluatePage(const EvaluationInput& in) {
     std::string allSolutions;
     for (const auto& sol : in.solutions) {
         allSolutions += sol;
-        if (trimmed(sol) == "+") r.wholePageMode = true;
+        if (lesson::trim(sol) == "+") r.wholePageMode = true;
     }
     r.alternativesMode = allSolutions.find('\\') != std::string::npos;
     r.showCorrections = in.childMode ? in.showAnswers : in.showCorrections;
@@ -99,7 +86,7 @@ EvaluationResult EvaluatePage(const EvaluationInput& in) {
         const std::string rawAnswer = j < static_cast<int>(in.answers.size()) ? in.answers[j] : "";
         const std::string normSol = NormalizeAnswer(caseFolded(sol, in.caseSensitive));
         const std::string normAns =
-            NormalizeAnswer(caseFolded(trimmed(rawAnswer), in.caseSensitive));
+            NormalizeAnswer(caseFolded(lesson::trim(rawAnswer), in.caseSensitive));
         r.lastAnswer = normAns;
         bool wrong;
         if (r.alternativesMode) {

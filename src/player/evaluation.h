@@ -12,9 +12,6 @@ namespace textaria::player {
 // all become '3.5'; a text without a point or comma is only trimmed.
 std::string NormalizeAnswer(std::string_view text);
 
-// Lower-cases "A".."Z" only; umlauts and every other character stay.
-std::string asciiLower(std::string_view text);
-
 // What the evaluation reads of the shown page.
 struct EvaluationInput {
     int pageNumber = 0;

@@ -3,20 +3,13 @@
 #include <algorithm>
 #include <charconv>
 
+#include "lesson/markup_text.h"
 #include "player/texts.h"
 
 namespace textaria::player {
 
-namespace {
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && static_cast<unsigned char>(s.front()) <= 32) s.remove_prefix(1);
-    while (!s.empty() && static_cast<unsigned char>(s.back()) <= 32) s.remove_suffix(1);
-    return s;
-}
-}  // namespace
-
 std::optional<long long> parseWholeNumber(std::string_view text) {
-    text = trimmed(text);
+    text = lesson::trim(text);
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     if (text.empty()) return std::nullopt;
     long long value = 0;
@@ -65,7 +58,7 @@ std::string childJumpPrompt(int pageCount) {
 }
 
 int fontChangeValue(std::string_view input) {
-    const std::string_view t = trimmed(input);
+    const std::string_view t = lesson::trim(input);
     if (t.empty()) return 0;
     const auto value = parseWholeNumber(t);
     if (!value || *value < -6 || *value > 6) return 0;
