@@ -162,8 +162,10 @@ struct Recent {
     const FormulaCache::Slot* slot;
 };
 constexpr std::size_t kNoText = ~std::size_t{0};
-constexpr int kRecentBits = 6;
-using RecentTable = std::array<Recent, std::size_t{1} << kRecentBits>;
+// Two entries per set, so that a few texts whose addresses meet in one set do not keep
+// pushing each other out.
+constexpr int kRecentSetBits = 7;
+using RecentTable = std::array<Recent, std::size_t{2} << kRecentSetBits>;
 
 constexpr RecentTable emptyRecent() {
     RecentTable table{};
@@ -176,7 +178,7 @@ thread_local constinit FormulaCache* tlsCache = nullptr;
 
 std::size_t recentIndex(std::string_view text) {
     const auto address = reinterpret_cast<std::uintptr_t>(text.data());
-    return ((address ^ (text.size() << 40)) * kGolden) >> (64 - kRecentBits);
+    return 2 * (((address ^ (text.size() << 40)) * kGolden) >> (64 - kRecentSetBits));
 }
 
 // The content cache is made on first use and freed when the thread ends.
@@ -191,23 +193,29 @@ struct CacheOwner {
     CacheOwner& operator=(const CacheOwner&) = delete;
 };
 
-[[gnu::noinline]] const CompiledFormula& findAndRemember(Recent& recent, std::string_view text) {
+[[gnu::noinline]] const CompiledFormula& findAndRemember(Recent* set, std::string_view text) {
     FormulaCache* cache = tlsCache;
     if (cache == nullptr) {
         thread_local CacheOwner owner;
         cache = owner.cache.get();
     }
     const FormulaCache::Slot& slot = cache->find(text);
-    recent = {text.data(), text.size(), &slot};
+    set[1] = set[0];  // the older entry goes
+    set[0] = {text.data(), text.size(), &slot};
     return slot.program;
 }
 
+[[gnu::always_inline]] inline bool holds(const Recent& recent, std::string_view text) {
+    return recent.data == text.data() && recent.size == text.size() &&
+           sameText(recent.slot->key, text);
+}
+
 const CompiledFormula& compiled(std::string_view text) {
-    Recent& recent = tlsRecent[recentIndex(text)];
-    if (recent.data == text.data() && recent.size == text.size() &&
-        sameText(recent.slot->key, text)) [[likely]]
-        return recent.slot->program;
-    return findAndRemember(recent, text);
+    Recent* set = &tlsRecent[recentIndex(text)];
+    if (holds(set[0], text)) [[likely]]
+        return set[0].slot->program;
+    if (holds(set[1], text)) return set[1].slot->program;
+    return findAndRemember(set, text);
 }
 
 }  // namespace
