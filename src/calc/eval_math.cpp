@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "calc/eval_dd.h"
 #include "calc/eval_trig.h"
 
 namespace textaria::calc::eval {
@@ -33,6 +34,50 @@ double roundHalfEven(double x) {
     const double fraction = x - r;
     if (fraction > 0.5 || (fraction == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
     return r;
+}
+
+// b^n for a whole n from 3 to kWholePowerLimit by squaring and multiplying in double-double
+// arithmetic (about 100 bits), rounded once: the correctly rounded power, where pow may be off
+// by one unit in the last place. The caller has checked that the result lies far inside the
+// range. The exact products come from fused multiply-add where the processor has it (the
+// build keeps the compiler from fusing anything else) and from Dekker's split elsewhere; both
+// are exact, so the results are the same.
+constexpr double kWholePowerLimit = 64.0;
+
+template <class ExactProduct>
+[[gnu::always_inline]] inline double wholePowerWith(double b, int n, ExactProduct product) {
+    int bit = 1 << 6;  // down to the highest bit of n that is set
+    while ((n & bit) == 0) bit >>= 1;
+    DoubleDouble r{b, 0.0};
+    for (bit >>= 1; bit != 0; bit >>= 1) {
+        const DoubleDouble square = product(r.hi, r.hi);
+        r = dd::fastTwoSum(square.hi, square.lo + 2.0 * r.hi * r.lo);
+        if (n & bit) {
+            const DoubleDouble times = product(r.hi, b);
+            r = dd::fastTwoSum(times.hi, times.lo + r.lo * b);
+        }
+    }
+    return r.hi;
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+[[gnu::target("fma")]] double wholePowerFused(double b, int n) {
+    return wholePowerWith(b, n, [](double x, double y) {
+        const double p = x * y;
+        return DoubleDouble{p, __builtin_fma(x, y, -p)};
+    });
+}
+const bool kHasFma = [] {
+    __builtin_cpu_init();  // static initialisation may run before the library's own
+    return __builtin_cpu_supports("fma") != 0;
+}();
+#endif
+
+double wholePower(double b, int n) {
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (kHasFma) return wholePowerFused(b, n);
+#endif
+    return wholePowerWith(b, n, dd::twoProduct);
 }
 
 double factorial(double x) {
@@ -70,6 +115,8 @@ double powerInGeneral(double base, double exponent, bool& calcError) {
         const double l = std::log(base) * exponent;
         if (l < -450.0 || l > 450.0) return fail(calcError);
     }
+    if (exponent >= 3.0 && exponent <= kWholePowerLimit && exponent == std::trunc(exponent))
+        return sign * wholePower(base, static_cast<int>(exponent));
     return sign * std::pow(base, exponent);
 }
 

@@ -36,7 +36,7 @@ inline double divide(double a, double b, bool& calcError) {
 }
 double powerInGeneral(double base, double exponent, bool& calcError);
 // The square is the common case; within these bounds ln(b)*2 is far inside the range, and
-// b*b is what pow gives (the correctly rounded square).
+// b*b is the correctly rounded square (pow may be one unit in the last place off).
 inline double power(double base, double exponent, bool& calcError) {
     if (exponent == 2.0) {
         const double magnitude = std::fabs(base);
