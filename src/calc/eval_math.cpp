@@ -39,9 +39,9 @@ double roundHalfEven(double x) {
 // b^n for a whole n from 3 to kWholePowerLimit by squaring and multiplying in double-double
 // arithmetic (about 100 bits), rounded once: the correctly rounded power, where pow may be off
 // by one unit in the last place. The caller has checked that the result lies far inside the
-// range. The exact products come from fused multiply-add where the processor has it (the
-// build keeps the compiler from fusing anything else) and from Dekker's split elsewhere; both
-// are exact, so the results are the same.
+// range. The exact products come from fused multiply-add where the processor has it (with the
+// compiler kept from fusing anything else there) and from Dekker's split elsewhere; both are
+// exact, so the results are the same on every machine.
 constexpr double kWholePowerLimit = 64.0;
 
 template <class ExactProduct>
@@ -61,7 +61,7 @@ template <class ExactProduct>
 }
 
 #if defined(__x86_64__) && defined(__GNUC__)
-[[gnu::target("fma")]] double wholePowerFused(double b, int n) {
+[[gnu::target("fma"), gnu::optimize("fp-contract=off")]] double wholePowerFused(double b, int n) {
     return wholePowerWith(b, n, [](double x, double y) {
         const double p = x * y;
         return DoubleDouble{p, __builtin_fma(x, y, -p)};
