@@ -202,7 +202,7 @@ Evaluation CompiledFormula::run(const double* vars) const {
     const int validCode = variableUsed_ ? kValidWithVariable : kValid;
     const Evaluation failed{0.0, validCode + 4};
     double stack[eval::kStackSize + 1];
-    int sp = 0;
+    double* sp = stack;  // stack[0] is never read
     double t = 0.0;  // the top of the stack
     bool calcError = false;
     for (const Op* op = ops_.data();; ++op) {
@@ -211,11 +211,11 @@ Evaluation CompiledFormula::run(const double* vars) const {
                 if (!finite(t)) return failed;
                 return {eval::snapToZero(t), validCode};
             case OpKind::Constant:
-                stack[++sp] = t;
+                *++sp = t;
                 t = op->value;
                 break;
             case OpKind::Variable:
-                stack[++sp] = t;
+                *++sp = t;
                 t = vars[op->arg];
                 break;
             case OpKind::Negate:
@@ -238,21 +238,21 @@ Evaluation CompiledFormula::run(const double* vars) const {
                 break;
             }
             case OpKind::Add:
-                t = stack[sp--] + t;
+                t = *sp-- + t;
                 break;
             case OpKind::Subtract:
-                t = stack[sp--] - t;
+                t = *sp-- - t;
                 break;
             case OpKind::Multiply:
-                t = stack[sp--] * t;
+                t = *sp-- * t;
                 break;
             case OpKind::Divide:
                 if (!finite(t)) return failed;
-                t = stack[sp--] / t;
+                t = *sp-- / t;
                 break;
             case OpKind::Power:
-                if (!finite(t) || !finite(stack[sp])) return failed;
-                t = eval::power(stack[sp--], t, calcError);
+                if (!finite(t) || !finite(*sp)) return failed;
+                t = eval::power(*sp--, t, calcError);
                 if (calcError) return failed;
                 break;
             case OpKind::AddConstant:
@@ -334,30 +334,30 @@ Evaluation CompiledFormula::run(const double* vars) const {
             }
             // Both operands in the op: the old top goes onto the stack.
             case OpKind::VariableAddConstant:
-                stack[++sp] = t;
+                *++sp = t;
                 t = vars[op->arg] + op->value;
                 break;
             case OpKind::VariableSubtractConstant:
-                stack[++sp] = t;
+                *++sp = t;
                 t = vars[op->arg] - op->value;
                 break;
             case OpKind::VariableMultiplyConstant:
-                stack[++sp] = t;
+                *++sp = t;
                 t = vars[op->arg] * op->value;
                 break;
             case OpKind::VariableDivideConstant:
-                stack[++sp] = t;
+                *++sp = t;
                 t = vars[op->arg] / op->value;
                 break;
             case OpKind::VariablePowerConstant:
-                stack[++sp] = t;
+                *++sp = t;
                 t = vars[op->arg];
                 if (!finite(t)) return failed;
                 t = eval::power(t, op->value, calcError);
                 if (calcError) return failed;
                 break;
             case OpKind::VariableSquare: {
-                stack[++sp] = t;
+                *++sp = t;
                 t = vars[op->arg];
                 const double m = std::fabs(t);
                 if (m >= 1e-97 && m <= 1e97) [[likely]] {
@@ -370,26 +370,26 @@ Evaluation CompiledFormula::run(const double* vars) const {
                 break;
             }
             case OpKind::ConstantAddVariable:
-                stack[++sp] = t;
+                *++sp = t;
                 t = op->value + vars[op->arg];
                 break;
             case OpKind::ConstantSubtractVariable:
-                stack[++sp] = t;
+                *++sp = t;
                 t = op->value - vars[op->arg];
                 break;
             case OpKind::ConstantMultiplyVariable:
-                stack[++sp] = t;
+                *++sp = t;
                 t = op->value * vars[op->arg];
                 break;
             case OpKind::ConstantDivideVariable: {
-                stack[++sp] = t;
+                *++sp = t;
                 const double v = vars[op->arg];
                 if (!finite(v)) return failed;
                 t = op->value / v;
                 break;
             }
             case OpKind::ConstantPowerVariable: {
-                stack[++sp] = t;
+                *++sp = t;
                 const double v = vars[op->arg];
                 if (!finite(v)) return failed;
                 t = eval::power(op->value, v, calcError);
@@ -397,26 +397,26 @@ Evaluation CompiledFormula::run(const double* vars) const {
                 break;
             }
             case OpKind::VariableAddVariable:
-                stack[++sp] = t;
+                *++sp = t;
                 t = vars[op->arg] + vars[op->arg2];
                 break;
             case OpKind::VariableSubtractVariable:
-                stack[++sp] = t;
+                *++sp = t;
                 t = vars[op->arg] - vars[op->arg2];
                 break;
             case OpKind::VariableMultiplyVariable:
-                stack[++sp] = t;
+                *++sp = t;
                 t = vars[op->arg] * vars[op->arg2];
                 break;
             case OpKind::VariableDivideVariable: {
-                stack[++sp] = t;
+                *++sp = t;
                 const double v = vars[op->arg2];
                 if (!finite(v)) return failed;
                 t = vars[op->arg] / v;
                 break;
             }
             case OpKind::VariablePowerVariable: {
-                stack[++sp] = t;
+                *++sp = t;
                 const double v = vars[op->arg];
                 const double w = vars[op->arg2];
                 if (!finite(v) || !finite(w)) return failed;
@@ -424,6 +424,8 @@ Evaluation CompiledFormula::run(const double* vars) const {
                 if (calcError) return failed;
                 break;
             }
+            default:  // compile() writes no other kinds; this spares the range check
+                __builtin_unreachable();
         }
     }
 }
