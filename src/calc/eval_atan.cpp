@@ -75,7 +75,9 @@ DoubleDouble atanDegrees(DoubleDouble x) {
     const bool negative = x.hi < 0;
     if (negative) x = negate(x);
     const DoubleDouble xs = split(x.hi);  // c times either half is exact: c has 7 bits
-    DoubleDouble t;
+    // t = num / den, both normalised: their heads alone give t to a unit in the last place.
+    DoubleDouble num;
+    DoubleDouble den;
     DoubleDouble base;
     double direction = 1.0;
     if (x.hi <= 1.0) {
@@ -84,31 +86,35 @@ DoubleDouble atanDegrees(DoubleDouble x) {
         const double shifted = x.hi * kSteps + kShift;
         const int j = static_cast<int>(std::bit_cast<std::uint64_t>(shifted) & 127);
         const double c = (shifted - kShift) * (1.0 / kSteps);
-        const DoubleDouble num = twoSum(x.hi - c, x.lo);  // x.hi - c is exact
-        const DoubleDouble den0 = fastTwoSum(1.0, c * xs.hi);
-        const DoubleDouble den = fastTwoSum(den0.hi, den0.lo + c * xs.lo + c * x.lo);
-        t = divide(num, den);
+        num = twoSum(x.hi - c, x.lo);  // x.hi - c is exact
+        const DoubleDouble one = fastTwoSum(1.0, c * xs.hi);
+        den = fastTwoSum(one.hi, one.lo + c * xs.lo + c * x.lo);
         base = kAtan.below[j];
     } else {
         const int j = static_cast<int>(kSteps / x.hi + 0.5);
         const double c = j * (1.0 / kSteps);
         // c * xs.hi is 0 or within a factor of two of 1, so 1 minus it is exact.
-        const DoubleDouble num = twoSum(1.0 - c * xs.hi, -(c * xs.lo + c * x.lo));
-        const DoubleDouble den0 = fastTwoSum(x.hi, c);
-        const DoubleDouble den = fastTwoSum(den0.hi, den0.lo + x.lo);
-        t = divide(num, den);
+        num = twoSum(1.0 - c * xs.hi, -(c * xs.lo + c * x.lo));
+        const DoubleDouble sum = fastTwoSum(x.hi, c);
+        den = fastTwoSum(sum.hi, sum.lo + x.lo);
         base = kAtan.above[j];
         direction = -1.0;
     }
+    // t = q + r: q from the reciprocal, r from the exact residual of q. The series and the
+    // product with 180/pi start from q right away; r only adds to the small part.
+    const double inverse = 1.0 / den.hi;
+    const double q = num.hi * inverse;
+    const DoubleDouble qd = twoProduct(q, den.hi);
+    const double r = ((num.hi - qd.hi) - qd.lo + num.lo - q * den.lo) * inverse;
     // atan t = t + t * series(t^2); the terms beyond t^9 are below 2^-70 of t.
-    const double t2 = t.hi * t.hi;
+    const double t2 = q * q;
     const double series = t2 * (-1.0 / 3 + t2 * (1.0 / 5 + t2 * (-1.0 / 7 + t2 * (1.0 / 9))));
-    const DoubleDouble ts = split(t.hi);
-    const double lead = direction * (ts.hi * kAtan.degreesHead);  // exact
-    const double rest = ts.lo * kAtan.degreesHead +
-                        (t.hi * kAtan.degreesTail +
-                         (t.hi * kAtan.degreesLo +
-                          (t.lo + t.hi * series) * (kAtan.degreesHead + kAtan.degreesTail)));
+    const DoubleDouble qs = split(q);
+    const double lead = direction * (qs.hi * kAtan.degreesHead);  // exact
+    const double rest =
+        qs.lo * kAtan.degreesHead +
+        (q * kAtan.degreesTail +
+         (q * kAtan.degreesLo + (r + q * series) * (kAtan.degreesHead + kAtan.degreesTail)));
     const DoubleDouble sum = twoSum(base.hi, lead);
     const DoubleDouble v = fastTwoSum(sum.hi, sum.lo + base.lo + direction * rest);
     return negative ? negate(v) : v;
