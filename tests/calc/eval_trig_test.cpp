@@ -68,5 +68,56 @@ TEST(EvalTrig, AgreesWithExtendedPrecisionToTheLastBitOrOne) {
     EXPECT_LT(differ, 2000);  // rarely even that: below 0.5 % of the values
 }
 
+// The inverse functions against the same formulas in extended precision: one step apart at
+// most, and rarely that (where the 64-bit reference itself rounds the wrong way).
+TEST(EvalTrig, InverseFunctionsAgreeWithExtendedPrecisionToTheLastBitOrOne) {
+    constexpr long double kDeg = 180.0L / 3.141592653589793238462643383279502884L;
+    auto shifted = [](long double a) { return static_cast<double>(a < 0 ? a + 180 : a); };
+    std::mt19937_64 rng(21);
+    int compared = 0;
+    int differ = 0;
+    for (const double scale : {1e-6, 0.5, 1.0, 3.0, 100.0, 1e8}) {
+        std::uniform_real_distribution<double> value(-scale, scale);
+        for (int i = 0; i < 20000; ++i) {
+            const double x = value(rng);
+            double ours[3] = {eval::arctanDegrees(x), 0, 0};
+            double theirs[3] = {shifted(atanl(x) * kDeg), 0, 0};
+            int count = 1;
+            if (scale <= 1.0 && x != 0.0) {
+                // Away from +-1, where 1 - x^2 in 64 bits would make the reference the weaker.
+                const long double root = sqrtl(1.0L - static_cast<long double>(x) * x);
+                if (std::fabs(x) < 0.99) {
+                    ours[1] = eval::arcsinDegrees(x);
+                    theirs[1] = static_cast<double>(atanl(x / root) * kDeg);
+                    ours[2] = eval::arccosDegrees(x);
+                    theirs[2] = shifted(atanl(root / x) * kDeg);
+                    count = 3;
+                }
+            }
+            for (int k = 0; k < count; ++k) {
+                ++compared;
+                if (ours[k] == theirs[k]) continue;
+                ++differ;
+                EXPECT_EQ(std::nextafter(theirs[k], ours[k]), ours[k]) << k << " of " << x;
+            }
+        }
+    }
+    EXPECT_LT(differ, compared / 200) << compared;
+    const FormulaVariables none;
+    struct Exact {
+        const char* formula;
+        double value;
+    };
+    for (const Exact& e : {Exact{"atan(1)", 45},
+                           {"atan(-1)", 135},
+                           {"asin(0.5)", 30},
+                           {"acos(0.5)", 60},
+                           {"acos(-0.5)", 120},
+                           {"asin(-0.5)", -30},
+                           {"atan(sqrt(3))", 60},
+                           {"atan(-sqrt(3))", 120}})
+        EXPECT_EQ(EvaluateFormula(e.formula, none).value, e.value) << e.formula;
+}
+
 }  // namespace
 }  // namespace textaria::calc
