@@ -149,6 +149,10 @@ struct CompileSemantics {
                                                            v.number, calcError);
                     return {true, ops.back().value, v.start};
                 }
+                if (ops.back().kind == OpKind::Variable) {
+                    ops.back() = {OpKind::FunctionOfVariable, rhs[0].payload, ops.back().arg, 0.0};
+                    return {false, 0.0, v.start};
+                }
                 ops.push_back({OpKind::Function, rhs[0].payload, 0, 0.0});
                 return {false, 0.0, v.start};
             }
@@ -203,7 +207,7 @@ Evaluation CompiledFormula::run(const double* vars) const {
     const Evaluation failed{0.0, validCode + 4};
     double stack[eval::kStackSize + 1];
     double* sp = stack;  // stack[0] is never read
-    double t = 0.0;  // the top of the stack
+    double t = 0.0;      // the top of the stack
     bool calcError = false;
     for (const Op* op = ops_.data();; ++op) {
         switch (op->kind) {
@@ -222,6 +226,13 @@ Evaluation CompiledFormula::run(const double* vars) const {
                 t = -t;
                 break;
             case OpKind::Function:
+                if (!finite(t)) return failed;
+                t = eval::applyFunction(static_cast<FunctionId>(op->arg), t, calcError);
+                if (calcError) return failed;
+                break;
+            case OpKind::FunctionOfVariable:
+                *++sp = t;
+                t = vars[op->arg2];
                 if (!finite(t)) return failed;
                 t = eval::applyFunction(static_cast<FunctionId>(op->arg), t, calcError);
                 if (calcError) return failed;

@@ -110,11 +110,12 @@ class CompiledFormula {
         VariableDivideVariable,
         VariablePowerVariable,
         VariableSquare,
+        FunctionOfVariable,  // a function (arg) of a variable (arg2), pushed
     };
     struct Op {
         OpKind kind;
         std::uint8_t arg;   // variable index 0..25 or function id
-        std::uint8_t arg2;  // the right variable of variable op variable
+        std::uint8_t arg2;  // the right variable of variable op variable, a function's variable
         double value;       // for Constant and the constant forms
     };
 
