@@ -35,6 +35,18 @@ inline DoubleDouble twoProduct(double a, double b) {
 
 inline DoubleDouble negate(DoubleDouble v) { return {-v.hi, -v.lo}; }
 
+// Whether the processor has fused multiply-add. Code that uses it comes in two versions, one
+// built for it (with the compiler kept from fusing anything else) and one with Dekker's
+// product; both products are exact, so the results are the same on every machine.
+#if defined(__x86_64__) && defined(__GNUC__)
+inline const bool kHasFusedMultiplyAdd = [] {
+    __builtin_cpu_init();  // static initialisation may run before the library's own
+    return __builtin_cpu_supports("fma") != 0;
+}();
+#else
+inline constexpr bool kHasFusedMultiplyAdd = false;
+#endif
+
 // (a.hi + a.lo) / (b.hi + b.lo) to about 100 bits, with one division: the reciprocal gives the
 // quotient, and the exact residual of that quotient its correction.
 inline DoubleDouble divide(DoubleDouble a, DoubleDouble b) {

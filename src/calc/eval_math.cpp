@@ -39,9 +39,7 @@ double roundHalfEven(double x) {
 // b^n for a whole n from 3 to kWholePowerLimit by squaring and multiplying in double-double
 // arithmetic (about 100 bits), rounded once: the correctly rounded power, where pow may be off
 // by one unit in the last place. The caller has checked that the result lies far inside the
-// range. The exact products come from fused multiply-add where the processor has it (with the
-// compiler kept from fusing anything else there) and from Dekker's split elsewhere; both are
-// exact, so the results are the same on every machine.
+// range. The exact products come from fused multiply-add where the processor has it.
 constexpr double kWholePowerLimit = 64.0;
 
 template <class ExactProduct>
@@ -67,15 +65,11 @@ template <class ExactProduct>
         return DoubleDouble{p, __builtin_fma(x, y, -p)};
     });
 }
-const bool kHasFma = [] {
-    __builtin_cpu_init();  // static initialisation may run before the library's own
-    return __builtin_cpu_supports("fma") != 0;
-}();
 #endif
 
 double wholePower(double b, int n) {
 #if defined(__x86_64__) && defined(__GNUC__)
-    if (kHasFma) return wholePowerFused(b, n);
+    if (dd::kHasFusedMultiplyAdd) return wholePowerFused(b, n);
 #endif
     return wholePowerWith(b, n, dd::twoProduct);
 }
@@ -136,9 +130,9 @@ double function(double x, bool& calcError) {
         case FunctionId::Cos:
             return snapToZero(cosDegrees(x));
         case FunctionId::Tan: {
-            const SinCos sc = sinCosDegrees(x);
-            if (std::fabs(sc.cos.hi) < kSnapLimit) return fail(calcError);
-            return tangent(sc);
+            double tan = 0.0;
+            if (!tanDegrees(x, kSnapLimit, tan)) return fail(calcError);
+            return tan;
         }
         case FunctionId::Asin:
             if (x > 1.0 || x < -1.0) return fail(calcError);

@@ -127,8 +127,9 @@ struct Reduced {
 
 }  // namespace
 
-SinCos sinCosDegrees(double degrees) {
-    const Reduced r = reduce(degrees);
+namespace {
+
+[[gnu::always_inline]] inline SinCos sinCosOf(const Reduced& r) {
     const DoubleDouble s = sinOf(r);
     const DoubleDouble c = cosOf(r);
     switch (r.quarter & 3) {
@@ -141,6 +142,49 @@ SinCos sinCosDegrees(double degrees) {
         default:
             return {negate(c), s};
     }
+}
+
+// One division: the quotient from the reciprocal, corrected by its exact residual.
+template <class ExactProduct>
+[[gnu::always_inline]] inline double tangentOf(const SinCos& sc, ExactProduct product) {
+    const double inverse = 1.0 / sc.cos.hi;
+    const double q = sc.sin.hi * inverse;
+    const DoubleDouble qc = product(q, sc.cos.hi);
+    const double r = (sc.sin.hi - qc.hi) - qc.lo + sc.sin.lo - q * sc.cos.lo;
+    return q + r * inverse;
+}
+
+template <class ExactProduct>
+[[gnu::always_inline]] inline bool tanWith(double degrees, double cosLimit, double& result,
+                                           ExactProduct product) {
+    const SinCos sc = sinCosOf(reduce(degrees));
+    if (std::fabs(sc.cos.hi) < cosLimit) return false;
+    result = tangentOf(sc, product);
+    return true;
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+[[gnu::target("fma"), gnu::optimize("fp-contract=off")]] bool tanFused(double degrees,
+                                                                       double cosLimit,
+                                                                       double& result) {
+    return tanWith(degrees, cosLimit, result, [](double x, double y) {
+        const double p = x * y;
+        return DoubleDouble{p, __builtin_fma(x, y, -p)};
+    });
+}
+#endif
+
+}  // namespace
+
+SinCos sinCosDegrees(double degrees) { return sinCosOf(reduce(degrees)); }
+
+double tangent(const SinCos& sc) { return tangentOf(sc, twoProduct); }
+
+bool tanDegrees(double degrees, double cosLimit, double& result) {
+#if defined(__x86_64__) && defined(__GNUC__)
+    if (dd::kHasFusedMultiplyAdd) return tanFused(degrees, cosLimit, result);
+#endif
+    return tanWith(degrees, cosLimit, result, twoProduct);
 }
 
 double sinDegrees(double degrees) {
@@ -169,15 +213,6 @@ double cosDegrees(double degrees) {
         default:
             return sinOf(r).hi;
     }
-}
-
-// One division: the quotient from the reciprocal, corrected by its exact residual.
-double tangent(const SinCos& sc) {
-    const double inverse = 1.0 / sc.cos.hi;
-    const double q = sc.sin.hi * inverse;
-    const DoubleDouble qc = twoProduct(q, sc.cos.hi);
-    const double r = (sc.sin.hi - qc.hi) - qc.lo + sc.sin.lo - q * sc.cos.lo;
-    return q + r * inverse;
 }
 
 }  // namespace textaria::calc::eval

@@ -27,6 +27,8 @@ double cosDegrees(double degrees);
 
 // tan as sin/cos, divided at the same precision; cos must not be 0.
 double tangent(const SinCos& sc);
+// tangent(sinCosDegrees(degrees)) in one go; false when |cos| is below cosLimit.
+bool tanDegrees(double degrees, double cosLimit, double& result);
 
 // The arctangent of hi + lo in degrees, -90..90. atan 1 is exactly 45.
 DoubleDouble atanDegrees(DoubleDouble x);
