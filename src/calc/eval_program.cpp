@@ -209,11 +209,11 @@ Evaluation CompiledFormula::run(const double* vars) const {
     double* sp = stack;  // stack[0] is never read
     double t = 0.0;      // the top of the stack
     bool calcError = false;
-    for (const Op* op = ops_.data();; ++op) {
+    // The loop ends on a plain comparison, which predicts better than one more jump through the
+    // op table would.
+    const Op* const last = ops_.data() + ops_.size() - 1;  // the End op
+    for (const Op* op = ops_.data(); op != last; ++op) {
         switch (op->kind) {
-            case OpKind::End:
-                if (!finite(t)) return failed;
-                return {eval::snapToZero(t), validCode};
             case OpKind::Constant:
                 *++sp = t;
                 t = op->value;
@@ -435,10 +435,12 @@ Evaluation CompiledFormula::run(const double* vars) const {
                 if (calcError) return failed;
                 break;
             }
-            default:  // compile() writes no other kinds; this spares the range check
+            default:  // End is never reached; this spares the range check
                 __builtin_unreachable();
         }
     }
+    if (!finite(t)) return failed;
+    return {eval::snapToZero(t), validCode};
 }
 
 }  // namespace textaria::calc
