@@ -37,8 +37,11 @@ inline DoubleDouble negate(DoubleDouble v) { return {-v.hi, -v.lo}; }
 
 // Whether the processor has fused multiply-add. Code that uses it comes in two versions, one
 // built for it (with the compiler kept from fusing anything else) and one with Dekker's
-// product; both products are exact, so the results are the same on every machine.
-#if defined(__x86_64__) && defined(__GNUC__)
+// product; both products are exact, so the results are the same on every machine. Only for
+// GCC on x86-64, which can build single functions for the instruction and keep them from
+// fusing anything else.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define TEXTARIA_EVAL_FUSED 1
 inline const bool kHasFusedMultiplyAdd = [] {
     __builtin_cpu_init();  // static initialisation may run before the library's own
     return __builtin_cpu_supports("fma") != 0;

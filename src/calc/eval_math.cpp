@@ -58,7 +58,7 @@ template <class ExactProduct>
     return r.hi;
 }
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#ifdef TEXTARIA_EVAL_FUSED
 [[gnu::target("fma"), gnu::optimize("fp-contract=off")]] double wholePowerFused(double b, int n) {
     return wholePowerWith(b, n, [](double x, double y) {
         const double p = x * y;
@@ -68,7 +68,7 @@ template <class ExactProduct>
 #endif
 
 double wholePower(double b, int n) {
-#if defined(__x86_64__) && defined(__GNUC__)
+#ifdef TEXTARIA_EVAL_FUSED
     if (dd::kHasFusedMultiplyAdd) return wholePowerFused(b, n);
 #endif
     return wholePowerWith(b, n, dd::twoProduct);

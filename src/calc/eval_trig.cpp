@@ -163,7 +163,7 @@ template <class ExactProduct>
     return true;
 }
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#ifdef TEXTARIA_EVAL_FUSED
 [[gnu::target("fma"), gnu::optimize("fp-contract=off")]] bool tanFused(double degrees,
                                                                        double cosLimit,
                                                                        double& result) {
@@ -181,7 +181,7 @@ SinCos sinCosDegrees(double degrees) { return sinCosOf(reduce(degrees)); }
 double tangent(const SinCos& sc) { return tangentOf(sc, twoProduct); }
 
 bool tanDegrees(double degrees, double cosLimit, double& result) {
-#if defined(__x86_64__) && defined(__GNUC__)
+#ifdef TEXTARIA_EVAL_FUSED
     if (dd::kHasFusedMultiplyAdd) return tanFused(degrees, cosLimit, result);
 #endif
     return tanWith(degrees, cosLimit, result, twoProduct);
