@@ -12,8 +12,7 @@
 namespace textaria::calc::eval {
 namespace {
 
-// Angles go through extended precision and are rounded to double once, so that the degree
-// functions give exact values at the familiar angles (sin 30 = 0.5, cos 60 = 0.5, tan 45 = 1).
+// DEG and RAD go through extended precision and are rounded to double once.
 constexpr long double kPi = 3.141592653589793238462643383279502884L;
 
 double fail(bool& calcError) {
