@@ -35,44 +35,6 @@ double roundHalfEven(double x) {
     return r;
 }
 
-// b^n for a whole n from 3 to kWholePowerLimit by squaring and multiplying in double-double
-// arithmetic (about 100 bits), rounded once: the correctly rounded power, where pow may be off
-// by one unit in the last place. The caller has checked that the result lies far inside the
-// range. The exact products come from fused multiply-add where the processor has it.
-constexpr double kWholePowerLimit = 64.0;
-
-template <class ExactProduct>
-[[gnu::always_inline]] inline double wholePowerWith(double b, int n, ExactProduct product) {
-    int bit = 1 << 6;  // down to the highest bit of n that is set
-    while ((n & bit) == 0) bit >>= 1;
-    DoubleDouble r{b, 0.0};
-    for (bit >>= 1; bit != 0; bit >>= 1) {
-        const DoubleDouble square = product(r.hi, r.hi);
-        r = dd::fastTwoSum(square.hi, square.lo + 2.0 * r.hi * r.lo);
-        if (n & bit) {
-            const DoubleDouble times = product(r.hi, b);
-            r = dd::fastTwoSum(times.hi, times.lo + r.lo * b);
-        }
-    }
-    return r.hi;
-}
-
-#ifdef TEXTARIA_EVAL_FUSED
-[[gnu::target("fma"), gnu::optimize("fp-contract=off")]] double wholePowerFused(double b, int n) {
-    return wholePowerWith(b, n, [](double x, double y) {
-        const double p = x * y;
-        return DoubleDouble{p, __builtin_fma(x, y, -p)};
-    });
-}
-#endif
-
-double wholePower(double b, int n) {
-#ifdef TEXTARIA_EVAL_FUSED
-    if (dd::kHasFusedMultiplyAdd) return wholePowerFused(b, n);
-#endif
-    return wholePowerWith(b, n, dd::twoProduct);
-}
-
 double factorial(double x) {
     const int n = static_cast<int>(x);
     long double product = 1.0L;
@@ -108,8 +70,6 @@ double powerInGeneral(double base, double exponent, bool& calcError) {
         const double l = std::log(base) * exponent;
         if (l < -450.0 || l > 450.0) return fail(calcError);
     }
-    if (exponent >= 3.0 && exponent <= kWholePowerLimit && exponent == std::trunc(exponent))
-        return sign * wholePower(base, static_cast<int>(exponent));
     return sign * std::pow(base, exponent);
 }
 
