@@ -2,16 +2,42 @@
 
 #include <unistd.h>
 
-#include <QDataStream>
 #include <QDir>
 #include <QLocalSocket>
 #include <memory>
+#include <optional>
 
 namespace textaria::app {
 
 namespace {
 
 constexpr int kConnectMilliseconds = 1000;
+// A message is this header, then the arguments as UTF-8, each ended by a zero byte; it may not
+// grow beyond kMaxMessageBytes. Anything else on the socket is not from another start.
+constexpr char kHeader[] = "textaria-start";
+constexpr qsizetype kMaxMessageBytes = 1 << 20;
+
+QByteArray encodeArguments(const QStringList& arguments) {
+    QByteArray message(kHeader, sizeof kHeader);  // with its zero byte
+    for (const QString& argument : arguments) {
+        message += argument.toUtf8();
+        message += '\0';
+    }
+    return message;
+}
+
+std::optional<QStringList> decodeArguments(const QByteArray& message) {
+    const QByteArray header(kHeader, sizeof kHeader);
+    if (!message.startsWith(header) || !message.endsWith('\0')) return std::nullopt;
+    QStringList arguments;
+    qsizetype start = header.size();
+    for (qsizetype end = message.indexOf('\0', start); end >= 0;
+         end = message.indexOf('\0', start)) {
+        arguments << QString::fromUtf8(message.constData() + start, end - start);
+        start = end + 1;
+    }
+    return arguments;
+}
 
 }  // namespace
 
@@ -45,10 +71,7 @@ bool SingleInstanceGuard::acquire(const QStringList& arguments) {
     QLocalSocket socket;
     socket.connectToServer(name_);
     if (socket.waitForConnected(kConnectMilliseconds)) {
-        QByteArray message;
-        QDataStream out(&message, QIODevice::WriteOnly);
-        out << arguments;
-        socket.write(message);
+        socket.write(encodeArguments(arguments));
         socket.waitForBytesWritten(kConnectMilliseconds);
         socket.disconnectFromServer();
         if (socket.state() != QLocalSocket::UnconnectedState)
@@ -61,21 +84,23 @@ void SingleInstanceGuard::readConnection() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         // Read without blocking the windows: the message is complete when the sender leaves.
         auto message = std::make_shared<QByteArray>();
-        connect(socket, &QLocalSocket::readyRead, this,
-                [socket, message] { *message += socket->readAll(); });
-        connect(socket, &QLocalSocket::disconnected, this, [this, socket, message] {
+        auto done = std::make_shared<bool>(false);
+        auto take = [socket, message] {
             *message += socket->readAll();
-            QDataStream in(*message);
-            QStringList arguments;
-            in >> arguments;
+            if (message->size() > kMaxMessageBytes) socket->abort();  // not one of ours
+        };
+        auto finish = [this, socket, message, done, take] {
+            if (*done) return;
+            *done = true;
+            take();
             socket->deleteLater();
-            if (in.status() == QDataStream::Ok) emit anotherStart(arguments);
-        });
-        if (socket->state() != QLocalSocket::ConnectedState) {
-            // Already gone before the signals were connected.
-            *message += socket->readAll();
-            emit socket->disconnected();
-        }
+            if (message->size() > kMaxMessageBytes) return;
+            if (const auto arguments = decodeArguments(*message)) emit anotherStart(*arguments);
+        };
+        connect(socket, &QLocalSocket::readyRead, this, take);
+        connect(socket, &QLocalSocket::disconnected, this, finish);
+        // Already gone before the signals were connected.
+        if (socket->state() != QLocalSocket::ConnectedState) finish();
     }
 }
 

@@ -53,6 +53,26 @@ TEST(SingleInstance, GuardHandsArgumentsToTheFirst) {
     intruder.disconnectFromServer();
     QTest::qWait(200);
     EXPECT_EQ(received.count(), 1);
+
+    // Nor does a flood: the connection is dropped, the first instance lives on.
+    QLocalSocket flood;
+    flood.connectToServer(name);
+    ASSERT_TRUE(flood.waitForConnected(1000));
+    const QByteArray block(64 * 1024, 'x');
+    for (int i = 0; i < 40 && flood.state() == QLocalSocket::ConnectedState; ++i) {
+        flood.write(block);
+        flood.waitForBytesWritten(200);
+        QCoreApplication::processEvents();
+    }
+    flood.abort();
+    QTest::qWait(200);
+    EXPECT_EQ(received.count(), 1);
+
+    // A start without arguments still brings the first one forward.
+    SingleInstanceGuard third(name);
+    EXPECT_FALSE(third.acquire({}));
+    ASSERT_TRUE(received.wait(3000));
+    EXPECT_EQ(received.last().first().toStringList(), QStringList{});
 }
 
 TEST(SingleInstance, SecondProgramEndsAtOnceAndTheFirstHearsOfIt) {
