@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include <QLineEdit>
+
 #include "calc/ui/tavkal_u.h"
 #include "player/ui/panel4.h"
 #include "player/ui/tavsound1_u.h"
@@ -34,6 +36,14 @@ bool Application::createWindows() {
     form13_ = std::make_unique<calc::TForm13>(state_.variables);
     connect(form1_.get(), &player::TForm1::calculatorReset, this,
             [this] { form13_->calculator().setResetOnOpen(true); });
+    connect(form1_.get(), &player::TForm1::calculatorRequested, this,
+            [this](QLineEdit* field, bool clearVariables) {
+                if (clearVariables) form13_->calculator().clearSavedVariables();
+                form13_->exec();
+                if (field)
+                    field->setText(
+                        QString::fromStdString(form13_->calculator().calculatorResult()));
+            });
     form30_ = std::make_unique<player::TForm30>();
     form30_->setPrograms(&state_.programs);
     form30_->setDialogs(&state_.dialogs);

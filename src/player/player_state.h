@@ -48,7 +48,8 @@ struct PlayerState {
     bool ShowCorrections = true;
     bool CaseSensitive = true;
     bool wordListOption = false;
-    bool calculatorOption = false;
+    bool calculatorOption = false;        // "%": the calculator may be opened
+    bool calculatorClearsOption = false;  // "%%": its variables start at 0 from an answer field
     bool scriptOption = false;
     bool readingPage = false;
     bool hasAnswerFields = false;

@@ -3,6 +3,9 @@
 
 namespace textaria::player::texts {
 
+// The calculator from the lesson page.
+inline constexpr const char* kCalculatorLocked = " Taschenrechner gesperrt ! ";
+
 // Paging.
 inline constexpr const char* kEvaluateFirst = "Bitte zuerst <<Bewerten>> ausführen!";
 inline constexpr const char* kChildJumpTitle = "Sprung zur Seitennummer N";

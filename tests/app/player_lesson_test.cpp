@@ -4,6 +4,9 @@
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextBlock>
+#include <QTimer>
 #include <QTextCharFormat>
 
 #include "app/application.h"
@@ -393,11 +396,69 @@ TEST(PlayerModes, ChildModeJumpsTypesCapitalsAndPlaysFeedback) {
     EXPECT_TRUE(w->Panel3->isVisible());
 }
 
+TEST_F(DemoLesson, CalculatorOpensOnlyOnPagesThatAllowIt) {
+    std::vector<std::pair<QLineEdit*, bool>> requests;
+    QObject::connect(w.form.get(), &player::TForm1::calculatorRequested,
+                     [&](QLineEdit* field, bool clear) { requests.emplace_back(field, clear); });
+    openPage("02, Im Hafen");  // no "%"
+    QTest::keyClick(w->RichEdit1, Qt::Key_F12);
+    EXPECT_TRUE(requests.empty());
+    QTest::mouseDClick(w.field(1), Qt::LeftButton);
+    ASSERT_FALSE(w.dialogs.shown.empty());
+    EXPECT_EQ(w.dialogs.shown.back().text, " Taschenrechner gesperrt ! ");
+    EXPECT_TRUE(requests.empty());
+
+    w->Button8->click();  // back to the list
+    QApplication::processEvents();
+    openPage("03, Rechnen");  // "%"
+    QTest::keyClick(w->RichEdit1, Qt::Key_F12);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].first, nullptr);
+    QTest::mouseDClick(w.field(2), Qt::LeftButton);
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[1].first, w.field(2));
+    EXPECT_FALSE(requests[1].second) << "only \"%%\" clears the variables";
+}
+
 }  // namespace
 }  // namespace textaria::testing
 
 namespace textaria::app {
 namespace {
+
+TEST(PlayerCalculator, DoubleClickedFieldReceivesTheCalculatorsResult) {
+    using testing::demoArchive;
+    if (!std::filesystem::exists(demoArchive())) GTEST_SKIP() << "demo.rsd not built";
+    testing::PrivateTempFolder temp;
+    const std::filesystem::path start = std::filesystem::current_path();
+    {
+        Application program("/opt/textaria/textaria", StartupOptions{});
+        ASSERT_TRUE(program.createWindows());
+        player::TForm1& form = *program.Form1();
+        form.show();
+        ASSERT_TRUE(form.openLesson(demoArchive()));
+        const QTextBlock title = form.RichEdit1->document()->find(QStringLiteral("03, Rechnen")).block();
+        ASSERT_TRUE(title.isValid());
+        QTextCursor cursor(title);
+        QTest::mouseClick(form.RichEdit1->viewport(), Qt::LeftButton, {},
+                          form.RichEdit1->cursorRect(cursor).center() + QPoint(4, 0));
+        QApplication::processEvents();
+        QLineEdit* field = form.gapFields[0];
+        ASSERT_TRUE(field->isVisible());
+        // The calculator is modal: type into it once it shows, then close it with F2.
+        calc::TForm13* calculator = program.Form13();
+        QTimer::singleShot(0, calculator, [calculator] {
+            auto* entry = calculator->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+            QTest::keyClicks(entry, "7/2");
+            QTest::keyClick(entry, Qt::Key_Return);
+            QTest::keyClick(entry, Qt::Key_F2);
+        });
+        QTest::mouseDClick(field, Qt::LeftButton);
+        EXPECT_EQ(field->text(), QStringLiteral("3.5"));
+        EXPECT_FALSE(calculator->isVisible());
+    }
+    std::filesystem::current_path(start);
+}
 
 TEST(PlayerCalculator, NavigationClicksMakeTheCalculatorStartFromOutside) {
     testing::PrivateTempFolder temp;

@@ -99,6 +99,7 @@ class TForm1 : public QWidget {
     void ShowSelection();
     void PickProject(const std::string& clickedLine);
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    void FormDblClick(QLineEdit* field);
     void RichEdit1MouseDown(const QPoint& viewportPoint);
     // Loads a lesson file without asking (--open, a later start of the program).
     bool openLesson(const std::string& file);
@@ -114,6 +115,8 @@ class TForm1 : public QWidget {
     // "[ Dn ]", "[ Up ]", "[ Rep ]" or the page view was clicked: the calculator's next
     // opening starts from the variables outside it.
     void calculatorReset();
+    // The calculator is to open modally; its result goes into `field` when one is given.
+    void calculatorRequested(QLineEdit* field, bool clearVariables);
 
   protected:
     bool event(QEvent* event) override;

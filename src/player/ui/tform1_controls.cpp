@@ -195,6 +195,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             if (watched == Label21) Label21Click();
             if (watched == Label4) Label4Click();
         }
+    } else if (type == QEvent::MouseButtonDblClick && isGapField(watched)) {
+        FormDblClick(static_cast<QLineEdit*>(watched));
+        return true;
     } else if (type == QEvent::MouseButtonPress && watched == RichEdit1->viewport()) {
         emit calculatorReset();
         RichEdit1MouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
@@ -206,6 +209,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             case Qt::Key_PageUp:
             case Qt::Key_F2:
             case Qt::Key_F9:
+            case Qt::Key_F12:
                 // Acting on the release, as the window's key-up handler does; the press must
                 // not scroll the page view.
                 if (type == QEvent::KeyRelease && !key->isAutoRepeat())
@@ -245,9 +249,20 @@ void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
         case Qt::Key_F9:
             if (player_.ChildMode && player_.CurrentPage != 0) childJumpInput();
             break;
+        case Qt::Key_F12:
+            if (player_.calculatorOption) emit calculatorRequested(nullptr, false);
+            break;
         default:
             break;
     }
+}
+
+void TForm1::FormDblClick(QLineEdit* field) {
+    if (!player_.calculatorOption) {
+        dialogs_.information(texts::kCalculatorLocked);
+        return;
+    }
+    emit calculatorRequested(field, player_.calculatorClearsOption);
 }
 
 void TForm1::RichEdit1MouseDown(const QPoint& viewportPoint) {

@@ -337,6 +337,7 @@ void TForm1::ShowListPage() {
 
 void TForm1::ChooseFromList(const std::string& clickedLine) {
     player_.calculatorOption = false;
+    player_.calculatorClearsOption = false;
     player_.wordListOption = false;
     player_.ShowCorrections = true;
     player_.CaseSensitive = true;

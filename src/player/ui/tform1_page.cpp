@@ -53,6 +53,7 @@ void TForm1::ShowPage(int n) {
     player_.CaseSensitive = true;
     player_.wordListOption = false;
     player_.calculatorOption = false;
+    player_.calculatorClearsOption = false;
     player_.scriptOption = false;
     player_.PageEvaluated = false;
     player_.readingPage = false;
@@ -81,6 +82,7 @@ void TForm1::ShowPage(int n) {
         player_.CaseSensitive = !options.has(Marker::IgnoreCase);
         player_.wordListOption = options.has(Marker::WordList);
         player_.calculatorOption = options.has(Marker::Calculator);
+    player_.calculatorClearsOption = options.has(Marker::CalculatorClears);
         player_.scriptOption = options.has(Marker::Script);
 
         std::vector<std::pair<int, int>> ranges;
@@ -188,6 +190,7 @@ void TForm1::showSingleText() {
     player_.CaseSensitive = !options.has(Marker::IgnoreCase);
     player_.wordListOption = options.has(Marker::WordList);
     player_.calculatorOption = options.has(Marker::Calculator);
+    player_.calculatorClearsOption = options.has(Marker::CalculatorClears);
     player_.scriptOption = options.has(Marker::Script);
     prepareAnswerFields(options);
 
