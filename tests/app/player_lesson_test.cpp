@@ -206,6 +206,43 @@ TEST_F(DemoLesson, FontChangeAccumulatesAndIgnoresOutOfRangeInput) {
     EXPECT_EQ(w.dialogs.messages().back(), player::texts::kFontChangeOnlyInTextPages);
 }
 
+TEST_F(DemoLesson, ScreenCorrectionOnlyFromTheContentsScreenAndItResetsTheFontChange) {
+    auto key = [&](Qt::Key k) {
+        QTest::keyClick(w->RichEdit1, k);
+        QApplication::processEvents();
+    };
+    auto sizeAt = [&] {
+        QTextCursor c(w->RichEdit1->document()->findBlockByNumber(0));
+        c.movePosition(QTextCursor::NextCharacter);
+        return c.charFormat().fontPointSize();
+    };
+    openPage("03, Rechnen");
+    const double pageSize = sizeAt();
+    w.dialogs.inputAnswers = {std::string("+2")};
+    w.press(w->Button13);
+    ASSERT_DOUBLE_EQ(sizeAt(), pageSize + 2);
+    key(Qt::Key_F11);
+    EXPECT_EQ(w.dialogs.messages().back(), lesson::texts::kRescaleOnlyAfterSelection);
+
+    w.press(w->Button8);  // the contents screen
+    w.dialogs.yesNoAnswers = {false};
+    key(Qt::Key_F11);
+    EXPECT_EQ(w.dialogs.shown.back().text, lesson::texts::kRescaleQuestion);
+    EXPECT_EQ(w->state().scaling.ScaleFactorK, 1.0) << "No changes nothing";
+
+    w.dialogs.yesNoAnswers = {true};
+    w.dialogs.inputAnswers = {std::string("1,1"), std::string("1.25"), std::string("1.1")};
+    key(Qt::Key_F11);
+    EXPECT_EQ(w.dialogs.inputAnswers.size(), 0u) << "asked until K is a number in range";
+    EXPECT_DOUBLE_EQ(w->state().scaling.ScaleFactorK, 1.1);
+    EXPECT_EQ(w->state().scaling.FontDelta, 1);
+    EXPECT_TRUE(w->player().ListShown);
+    EXPECT_TRUE(w.clickLine(u8("01, Willkommen"))) << "the contents screen again";
+    w.press(w->Button8);
+    openPage("03, Rechnen");
+    EXPECT_DOUBLE_EQ(sizeAt(), pageSize + 1) << "the author's size plus the step, no \"Schrift\"";
+}
+
 TEST_F(DemoLesson, LueckenSwitchesTheAnswerListOff) {
     openPage("05, Wörter wählen");
     EXPECT_TRUE(w->Panel3->isVisible());  // the word list

@@ -100,6 +100,8 @@ class TForm1 : public QWidget {
     void PickProject(const std::string& clickedLine);
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
     void FormDblClick(QLineEdit* field);
+    // F11: a new screen correction factor K, asked for on the contents screen.
+    void screenCorrection();
     void RichEdit1MouseDown(const QPoint& viewportPoint);
     // Loads a lesson file without asking (--open, a later start of the program).
     bool openLesson(const std::string& file);

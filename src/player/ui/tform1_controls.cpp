@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "lesson/markup_text.h"
+#include "lesson/scaling.h"
 #include "lesson/texts.h"
 #include "platform/user_dialogs.h"
 #include "player/texts.h"
@@ -209,6 +210,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             case Qt::Key_PageUp:
             case Qt::Key_F2:
             case Qt::Key_F9:
+            case Qt::Key_F11:
             case Qt::Key_F12:
                 // Acting on the release, as the window's key-up handler does; the press must
                 // not scroll the page view.
@@ -249,12 +251,39 @@ void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
         case Qt::Key_F9:
             if (player_.ChildMode && player_.CurrentPage != 0) childJumpInput();
             break;
+        case Qt::Key_F11:
+            screenCorrection();
+            break;
         case Qt::Key_F12:
             if (player_.calculatorOption) emit calculatorRequested(nullptr, false);
             break;
         default:
             break;
     }
+}
+
+void TForm1::screenCorrection() {
+    if (!player_.ListShown) {
+        dialogs_.information(lesson::texts::kRescaleOnlyAfterSelection);
+        return;
+    }
+    Panel4->media().endExternalViewer();
+    if (!dialogs_.askYesNo(lesson::texts::kRescaleQuestion)) return;
+    Panel4->media().StopSound();
+    Panel4->media().hidePanel();
+    clearPageView();
+    setStatus({});
+    const double k = lesson::askScaleFactor(dialogs_, state_.scaling.ScaleFactorK);
+    const int oldDelta = state_.scaling.FontDelta;
+    rescale(k);
+    // The text's sizes become the author's plus the new step; "Schrift" starts again from 0.
+    changeFontSizes(*RichEdit3,
+                    state_.scaling.FontDelta - oldDelta - player_.fontChangeTotal);
+    player_.fontChangeTotal = 0;
+    if (player_.SelectionArchive && !player_.ProjectOpen)
+        ShowSelection();
+    else if (player_.ListMode)
+        ShowListPage();
 }
 
 void TForm1::FormDblClick(QLineEdit* field) {

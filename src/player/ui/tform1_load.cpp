@@ -175,8 +175,8 @@ bool TForm1::openLessonFile(const std::string& file) {
 
 void TForm1::setLessonText(const platform::StyledText& text) {
     platform::setStyledText(*RichEdit3, text);
-    // The text keeps the size change made with "Schrift" so far.
-    changeFontSizes(*RichEdit3, player_.fontChangeTotal);
+    // The text keeps the size changes made so far: "Schrift" and the screen correction's step.
+    changeFontSizes(*RichEdit3, player_.fontChangeTotal + state_.scaling.FontDelta);
     lessonPlainText_ = lesson::ui::documentPlainText(*RichEdit3);
 }
 
