@@ -84,9 +84,3 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
-
-# Builds the package from the built programs and checks it; see the script.
-add_test(NAME package.deb
-         COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/deb_package.sh ${CMAKE_CPACK_COMMAND}
-                 ${CMAKE_BINARY_DIR} ${PROJECT_VERSION})
-set_tests_properties(package.deb PROPERTIES TIMEOUT 180)
