@@ -138,6 +138,9 @@ std::optional<std::string> executeCommand(std::string_view name, std::string_vie
         case ArgumentForm::Points:
             call.numbers = calc::readPointArguments(call.arguments, state.numeric, state.SpaceMode);
             break;
+        case ArgumentForm::PlanePoints:
+            call.numbers = calc::readPointArguments(call.arguments, state.numeric, false);
+            break;
         case ArgumentForm::Formulas:
             call.numbers = readFormulas(call.items, state.variables);
             break;
