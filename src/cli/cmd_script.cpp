@@ -1,6 +1,5 @@
 // textaria-cli script: runs a math script without windows and prints the text it leaves.
 #include <charconv>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -12,7 +11,7 @@
 #include "platform/document_file.h"
 #include "platform/styled_text.h"
 #include "platform/user_dialogs.h"
-#include "script/input_dialogs.h"
+#include "script/headless_run.h"
 #include "script/script_environment.h"
 #include "script/script_runner.h"
 #include "script/script_state.h"
@@ -42,74 +41,6 @@ constexpr std::uint64_t kDefaultMaxSteps = 1000000;
 // Polls of a long computation inside one line (a prime factorisation) before it is ended as
 // Escape would end it: a few seconds of work.
 constexpr std::uint64_t kPollsPerLine = 1u << 20;
-
-class AnswerQueue {
-  public:
-    std::deque<std::string> lines;
-    std::optional<std::string> next() {
-        if (lines.empty()) return std::nullopt;
-        std::string line = std::move(lines.front());
-        lines.pop_front();
-        return line;
-    }
-};
-
-class CliDialogs final : public platform::UserDialogs, public script::InputDialogs {
-  public:
-    explicit CliDialogs(AnswerQueue& answers) : answers_(answers) {}
-
-    void information(std::string_view text) override {
-        std::string shown(text);
-        for (char& c : shown)
-            if (c == '\r') c = ' ';
-        std::cerr << "textaria-cli script: " << shown << '\n';
-    }
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    platform::DialogAnswer askYesNoCancel(std::string_view, std::string_view) override {
-        return platform::DialogAnswer::Cancel;
-    }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return answers_.next();
-    }
-    std::optional<std::string> enterData(const script::EntryRequest&) override {
-        return answers_.next();
-    }
-    int select(const script::SelectRequest& request) override {
-        // A line that names no button of the box is asked again with the next line.
-        while (auto line = answers_.next()) {
-            int choice = -1;
-            const auto [end, error] =
-                std::from_chars(line->data(), line->data() + line->size(), choice);
-            if (error == std::errc() && end == line->data() + line->size() && choice >= 0 &&
-                choice <= std::max(request.count, 1))
-                return choice;
-        }
-        return -1;
-    }
-
-  private:
-    AnswerQueue& answers_;
-};
-
-// Nobody presses keys here: a long computation inside a line ends after a fixed number of polls.
-class CliKeys final : public script::ScriptKeys {
-  public:
-    bool escapeHeld() override {
-        left_ = kPollsPerLine;
-        return false;
-    }
-    bool escapePressed() override {
-        if (left_ == 0) return true;
-        --left_;
-        return false;
-    }
-    // Nobody watches the surface: waiting would only make the run slower.
-    bool waitMilliseconds(std::int64_t) override { return false; }
-
-  private:
-    std::uint64_t left_ = kPollsPerLine;
-};
 
 std::optional<std::uint64_t> readCount(const std::string& text) {
     std::uint64_t value = 0;
@@ -162,7 +93,13 @@ int runScriptCommand(const CommandArgs& args) {
 
     const platform::DocumentLoad loaded = platform::loadDocumentFile(file);
     if (!loaded.ok) return fail("script", loaded.error, kExitUnreadable);
-    AnswerQueue answers;
+    script::ScriptedAnswers dialogs;
+    dialogs.onMessage = [](std::string_view text) {
+        std::string shown(text);
+        for (char& c : shown)
+            if (c == '\r') c = ' ';
+        std::cerr << "textaria-cli script: " << shown << '\n';
+    };
     if (!answersFile.empty()) {
         std::string error;
         const auto bytes = readFile(answersFile, error);
@@ -170,7 +107,7 @@ int runScriptCommand(const CommandArgs& args) {
         std::istringstream in(*bytes);
         for (std::string line; std::getline(in, line);) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
-            answers.lines.push_back(line);
+            dialogs.answers.push_back(line);
         }
     }
 
@@ -180,11 +117,13 @@ int runScriptCommand(const CommandArgs& args) {
     if (seed) state.random.seed(*seed);
     std::error_code ec;
     state.dataFolder = std::filesystem::absolute(file, ec).parent_path().string();
-    CliDialogs dialogs(answers);
-    CliKeys keys;
+    script::LineBudgetKeys keys(kPollsPerLine);
     script::ScriptHost host;
     script::ScriptEnvironment env{lines, dialogs, dialogs, keys, host};
+    // stdout carries the script text only; the evaluator's stack-overflow lines go to stderr.
+    std::streambuf* const standardOutput = std::cout.rdbuf(std::cerr.rdbuf());
     const script::RunResult result = script::runScript(state, env, {maxSteps});
+    std::cout.rdbuf(standardOutput);
 
     std::cout << lines.text() << '\n';
     std::cout.flush();

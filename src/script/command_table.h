@@ -41,12 +41,12 @@ bool isCommandName(std::string_view name);
 
 // How a command reads its argument text into numbers before its action runs.
 enum class ArgumentForm {
-    None,      // nothing is read
-    Numbers,   // N: variable letters replaced by their values, then numeric literals
-    Points,    // P: a letter is a point (2 or 3 coordinates by SpaceMode), else a literal
+    None,         // nothing is read
+    Numbers,      // N: variable letters replaced by their values, then numeric literals
+    Points,       // P: a letter is a point (2 or 3 coordinates by SpaceMode), else a literal
     PlanePoints,  // P for complex numbers: a letter is always a plane point
-    Formulas,  // F: every item evaluated as a formula; one failure makes the count 0
-    Text,      // T: only split into items
+    Formulas,     // F: every item evaluated as a formula; one failure makes the count 0
+    Text,         // T: only split into items
 };
 
 // Allowed counts of numbers: min..max in steps of step.

@@ -37,7 +37,8 @@ void arithmetic(CommandCall& call, char op) {
                 call.reportError();
                 return;
             }
-            writeComplex(call, {(a.re * b.re + a.im * b.im) / r2, (a.im * b.re - a.re * b.im) / r2});
+            writeComplex(call,
+                         {(a.re * b.re + a.im * b.im) / r2, (a.im * b.re - a.re * b.im) / r2});
         }
     }
 }
@@ -67,7 +68,8 @@ void toBinomialForm(CommandCall& call) {
 
 void complexExpression(CommandCall& call) {
     const std::string text = upper(withFunctionTerms(call.arguments, call.state.numeric));
-    const ComplexValue value = calc::EvaluateComplex(text, call.state.variables, call.state.numeric);
+    const ComplexValue value =
+        calc::EvaluateComplex(text, call.state.variables, call.state.numeric);
     if (call.state.ErrorFlag()) return;
     writeComplex(call, value);
 }

@@ -77,7 +77,8 @@ void lineAsPlanes(CommandCall& call) {
         int slot;
     } planes[] = {{first, 'P', 'p', 1}, {second, 'Q', 'q', 2}};
     for (const auto& plane : planes) {
-        double values[4] = {plane.normal[0], plane.normal[1], plane.normal[2], dot(plane.normal, a)};
+        double values[4] = {plane.normal[0], plane.normal[1], plane.normal[2],
+                            dot(plane.normal, a)};
         reduceWhole(values, 4);
         const std::string equation = equationText(call, values, 3);
         call.writeLine(" " + equation);

@@ -15,10 +15,12 @@ constexpr double kDegrees = 180.0 / std::numbers::pi;
 void vectorExpression(CommandCall& call) {
     auto& numeric = call.state.numeric;
     if (call.spaceMode()) {
-        const calc::Point3 p = calc::EvaluateSpaceVector(call.arguments, call.state.variables, numeric);
+        const calc::Point3 p =
+            calc::EvaluateSpaceVector(call.arguments, call.state.variables, numeric);
         if (!numeric.errorFlag) call.writePoint('Z', p);
     } else {
-        const calc::Point2 p = calc::EvaluatePlaneVector(call.arguments, call.state.variables, numeric);
+        const calc::Point2 p =
+            calc::EvaluatePlaneVector(call.arguments, call.state.variables, numeric);
         if (!numeric.errorFlag) call.writePoint('Z', p);
     }
 }
@@ -30,8 +32,8 @@ void sumOrDifference(CommandCall& call, double sign) {
 
 void multiple(CommandCall& call) {
     const std::size_t n = dimension(call);
-    const auto factor = calc::EvaluateFormula(call.items.item(call.items.count() - 1),
-                                              call.state.variables);
+    const auto factor =
+        calc::EvaluateFormula(call.items.item(call.items.count() - 1), call.state.variables);
     if (!calc::evaluationSucceeded(factor.code)) {
         call.reportError();
         return;
@@ -48,8 +50,8 @@ void vectorProduct(CommandCall& call) {
     const auto c0 = nearestInteger(c[0]);
     const auto c1 = nearestInteger(c[1]);
     const auto c2 = nearestInteger(c[2]);
-    const bool whole = c0 && c1 && c2 && double(*c0) == c[0] && double(*c1) == c[1] &&
-                       double(*c2) == c[2];
+    const bool whole =
+        c0 && c1 && c2 && double(*c0) == c[0] && double(*c1) == c[1] && double(*c2) == c[2];
     if (whole) {
         const std::int64_t g = euclid(euclid(*c0, *c1), *c2);
         // A zero product has no divisor and stays as it is.
@@ -67,7 +69,9 @@ void scalarProduct(CommandCall& call) {
     call.writeValue('z', dot(vectorAt(call, 0, n), vectorAt(call, 1, n)));
 }
 
-void vectorLength(CommandCall& call) { call.writeValue('z', length(vectorAt(call, 0, dimension(call)))); }
+void vectorLength(CommandCall& call) {
+    call.writeValue('z', length(vectorAt(call, 0, dimension(call))));
+}
 
 void angle(CommandCall& call) {
     const std::size_t n = dimension(call);

@@ -98,9 +98,10 @@ void readPairs(CommandCall& call) {
     for (std::string line; i < kXyPairCount && std::getline(in, line); ++i) {
         const std::size_t separator = line.find(';');
         const auto x = calc::readNumber(trimmed(std::string_view(line).substr(0, separator)));
-        const auto y = separator == std::string::npos
-                           ? std::nullopt
-                           : calc::readNumber(trimmed(std::string_view(line).substr(separator + 1)));
+        const auto y =
+            separator == std::string::npos
+                ? std::nullopt
+                : calc::readNumber(trimmed(std::string_view(line).substr(separator + 1)));
         call.state.xyTable[i] = {x.value_or(0.0), y.value_or(0.0)};
     }
 }

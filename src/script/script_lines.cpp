@@ -48,6 +48,11 @@ void LineBuffer::replaceLine(std::size_t index, std::string_view text) {
 }
 
 void LineBuffer::moveGap(std::size_t index) {
+    // Without a gap nothing moves (moving the lines onto themselves would empty them).
+    if (gapSize() == 0) {
+        gapStart_ = gapEnd_ = index;
+        return;
+    }
     if (index < gapStart_) {
         std::move_backward(lines_.begin() + static_cast<std::ptrdiff_t>(index),
                            lines_.begin() + static_cast<std::ptrdiff_t>(gapStart_),
