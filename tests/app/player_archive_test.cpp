@@ -83,7 +83,10 @@ TEST(PlayerArchives, ProgramWithAnAppendedLessonStartsInIt) {
         state.programPath = program;
         FakeUserDialogs dialogs;
         NoPrograms programs;
+        std::unique_ptr<player::LessonPlayer> lessonPlayer;  // outlives the window
         player::TForm1 form(state, dialogs, programs);
+        lessonPlayer = std::make_unique<player::LessonPlayer>(state, form, dialogs);
+        form.attach(*lessonPlayer);
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
         QApplication::processEvents();
