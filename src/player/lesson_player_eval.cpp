@@ -150,7 +150,8 @@ void LessonPlayer::checkQuestionnaireAnswer() {
     const int page = s_.ListMode ? s_.CurrentPage : 1;
     if (page < 1 || page > ScoreBook::kPages) return;
     std::string& last = scores_.lastAnswers[page];
-    if (lesson::contains(allowedAnswers(), last)) {
+    // A substring test; an empty answer is found nowhere.
+    if (!last.empty() && lesson::contains(allowedAnswers(), last)) {
         if (s_.CurrentPage < s_.PageCount - 1) ShowPage(s_.CurrentPage + 1);
         return;
     }
