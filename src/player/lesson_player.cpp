@@ -94,8 +94,8 @@ void LessonPlayer::clearForLoad(bool keepFontChange) {
     view_.setNavigation(false, false, false);
     view_.setCounter({});
     view_.setStatus({});
-    if (!keepFontChange && s_.fontChangeTotal != 0 && !lessonText_.empty())
-        view_.changeLessonFontSizes(-s_.fontChangeTotal);
+    // The next text is set with the sizes of its author; only a project picked from a menu
+    // keeps the menu's change.
     if (!keepFontChange) {
         s_.fontChangeTotal = 0;
         s_.lastFontChangeInput = "0";
