@@ -285,14 +285,21 @@ void LessonPlayer::startAppendedLesson() {
         return;
     }
     // The program's own lesson: no "Laden", except to return to its project menu.
-    loadArchiveLesson(startup_.appendedArchivePath, startup_.selfContainedLesson, true);
-    if (!s_.SelectionArchive) {
+    if (!loadArchiveLesson(startup_.appendedArchivePath, startup_.selfContainedLesson, true))
+        return;
+    if (s_.ListMode) {
         view_.setLoadButton({}, false);
         return;
     }
+    // A menu or a single text waits for "Auswahl".
     s_.ListShown = true;
     s_.LaunchList = lesson::contains(lessonText_, ".exe");
     view_.clearPageView();
+    pageText_.clear();
+    gapTable_ = {};
+    view_.placeAnswerFields(gapTable_, 0);
+    s_.hasAnswerFields = false;
+    s_.PageShown = false;
     view_.setLoadButton(texts::kSelectionButton, true);
     view_.setStatus(lesson::texts::kContinueWithSelection);
 }

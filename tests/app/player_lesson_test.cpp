@@ -138,6 +138,15 @@ TEST_F(DemoLesson, PageOptionsChangeTheJudgement) {
     EXPECT_EQ(w->scores().totalValues, values + 1);
 }
 
+TEST_F(DemoLesson, AnAnswerLongerThanItsGapWidensTheField) {
+    openPage("02, Im Hafen");
+    const int width = w.field(1)->width();
+    const QString answer = u8("ein sehr langes Segelschiff mit drei Masten");
+    w.type(1, answer);
+    EXPECT_GT(w.field(1)->width(), width);
+    EXPECT_GE(w.field(1)->width(), w.field(1)->fontMetrics().horizontalAdvance(answer));
+}
+
 TEST_F(DemoLesson, PagesShowPictureSoundWordListAndReadingPages) {
     openPage("01, Willkommen");
     EXPECT_TRUE(w->player().readingPage);

@@ -150,8 +150,14 @@ void TForm1::createLessonControls() {
         QLineEdit* field = gapFields[i];
         field->installEventFilter(this);
         // The field scrolls when the answer is longer than the gap; the player keeps the text.
-        connect(field, &QLineEdit::textChanged, this, [this, i](const QString& text) {
+        connect(field, &QLineEdit::textChanged, this, [this, i, field](const QString& text) {
             if (player_) player_->setAnswer(static_cast<int>(i) + 1, text.toStdString());
+            // An answer longer than its gap widens the field up to the page's edge, so what
+            // the learner typed stays readable.
+            const int needed = field->fontMetrics().horizontalAdvance(text) + 8;
+            const int room = RichEdit1->viewport()->width() - field->x();
+            if (needed > field->width() && room > field->width())
+                field->resize(std::min(needed, room), field->height());
         });
     }
     RichEdit1->installEventFilter(this);
