@@ -82,4 +82,16 @@ std::string factorKey(std::string_view questionLine) {
     return key;
 }
 
+std::string pageFactorKey(bool testMode, int page, std::string_view factorHeader,
+                          std::string_view questionLine) {
+    if (!testMode || page < 2 || lesson::trim(factorHeader).empty()) return {};
+    return factorKey(questionLine);
+}
+
+AnswerStep questionnaireAnswerStep(std::string_view lastAnswer, int levels, int currentPage,
+                                   int pageCount) {
+    if (!answerAllowed(lastAnswer, allowedAnswers(levels))) return AnswerStep::WrongAnswer;
+    return currentPage < pageCount - 1 ? AnswerStep::ShowNextPage : AnswerStep::StayOnLastPage;
+}
+
 }  // namespace textaria::player
