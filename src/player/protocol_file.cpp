@@ -88,8 +88,9 @@ NewFileResult writeNewFile(const std::string& path, std::string_view bytes) {
         result.failure = WriteFailure{path, reasonFor(errno)};
         return result;
     }
+    errno = 0;
     bool ok = writeAll(fd, bytes);
-    int error = ok ? 0 : errno;
+    int error = ok ? 0 : (errno != 0 ? errno : EIO);
     ::fchmod(fd, 0644);
     if (::fsync(fd) != 0 && ok) {
         ok = false;

@@ -157,6 +157,22 @@ TEST(QuestionnaireProtocol, FactorProfileWithoutNorms) {
                                         "     Summe <B>  =   2 von   6", "     "}));
 }
 
+TEST(QuestionnaireProtocol, ThreeLevelFactorLinesCountAnswersPerFactor) {
+    auto in = input(3, {{"?F1 <A>", "ja", "A"},
+                        {"?F2 <B>", "?", "B"},
+                        {"?F3 <A>", "nein", "A"},
+                        {"?F4 <A>", "?", "A"},
+                        {"?F5 ohne", "ja", ""}});
+    in.factorHeader = "AB";
+    const auto p = questionnaireProtocol(in);
+    EXPECT_EQ(p.lines[6], "     Fragen (F) : 5 aus 2 Merkmalsbereichen (Faktoren) ");
+    EXPECT_EQ(p.lines[8], "     Punktesumme:   6 von  10 aus   5 Fragen");
+    EXPECT_EQ(
+        std::vector<std::string>(p.lines.end() - 3, p.lines.end()),
+        (std::vector<std::string>{"     Summe <A> =   3 von   6  (ja=1,?=1,nein=1)",
+                                  "     Summe <B> =   1 von   2  (ja=0,?=1,nein=0)", "     "}));
+}
+
 TEST(QuestionnaireProtocol, EnrNormsAndBandsFromTheUnroundedZ) {
     // E: 14 x ja + 1 x ? = 29; N: 16 x ja = 32; R: 7 x ja + 1 x ? = 15.
     std::vector<QuestionnairePageEntry> pages;
