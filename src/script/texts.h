@@ -44,4 +44,9 @@ inline constexpr const char* kDataError = "Daten-Fehler";
 inline constexpr const char* kProblemTitle = "Problem";
 inline constexpr const char* kPictureFilter = "JPG-Dateien |*.jpg";
 
+// ---- Data entry grid and selection box -----------------------------------------------------
+inline constexpr const char* kEntryOk = "<ok>";
+inline constexpr const char* kEntryPointPrompt = "Koordinaten von Punkt (Vektor) ";
+// ---- end of data entry grid and selection box ----------------------------------------------
+
 }  // namespace textaria::script::texts
