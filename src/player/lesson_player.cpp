@@ -91,7 +91,7 @@ void LessonPlayer::clearForLoad(bool keepFontChange) {
     stopPageMedia();
     view_.hideSideList();
     view_.showPicturePanel(false);
-    view_.setNavigation(false, false, false);
+    setNavigation(false, false, false);
     view_.setCounter({});
     view_.setStatus({});
     // The next text is set with the sizes of its author; only a project picked from a menu
@@ -372,7 +372,7 @@ void LessonPlayer::chooseFromList(const std::string& line) {
     view_.setStatus({});
     const lesson::ListChoice choice = lesson::chooseFromList(line, s_.PageCount, listMode());
     if (s_.TestMode || s_.ChildMode) {
-        view_.setNavigation(true, s_.ChildMode, s_.ChildMode);
+        setNavigation(true, s_.ChildMode, s_.ChildMode);
         ShowPage(1);
         return;
     }
@@ -383,7 +383,7 @@ void LessonPlayer::chooseFromList(const std::string& line) {
             showListPage();
             return;
         case lesson::ListChoice::Kind::OpenPage:
-            if (!s_.LaunchList) view_.setNavigation(true, true, true);
+            if (!s_.LaunchList) setNavigation(true, true, nav_[2]);
             ShowPage(choice.page);
             return;
     }
@@ -408,7 +408,7 @@ void LessonPlayer::Button8Click() {
     stopPageMedia();
     view_.hideSideList();
     view_.showPicturePanel(false);
-    view_.setNavigation(false, false, false);
+    setNavigation(false, false, false);
     s_.pages = lesson::splitPages(lessonText_);
     showListPage();
     view_.setStatus(s_.LessonFileName);
@@ -426,7 +426,7 @@ void LessonPlayer::showSelection() {
     view_.showPicturePanel(false);
     stopPageMedia();
     endExternalViewer();
-    view_.setNavigation(false, false, false);
+    setNavigation(false, false, false);
     view_.setCounter({});
     gapTable_ = {};
     answers_.fill({});
