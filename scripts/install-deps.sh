@@ -6,7 +6,8 @@ pkgs=(g++ cmake ninja-build ccache pkg-config
       gstreamer1.0-plugins-base gstreamer1.0-plugins-good
       libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
       xvfb xauth x11-utils fonts-liberation fonts-dejavu-core
-      pulseaudio pulseaudio-utils poppler-utils unrtf xdg-utils)
+      pulseaudio pulseaudio-utils poppler-utils unrtf xdg-utils
+      librsvg2-bin desktop-file-utils shared-mime-info dpkg-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
