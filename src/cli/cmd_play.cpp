@@ -1,6 +1,7 @@
 // textaria-cli play: a lesson played through the player's logic, commands from stdin, one
 // output line per event.
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -185,16 +186,6 @@ std::optional<int> number(std::string_view text) {
     return value;
 }
 
-std::optional<player::ClockReading> parseClock(const std::string& text) {
-    // "DD.MM.YYYY HH:MM:SS"
-    if (text.size() != 19 || text[2] != '.' || text[5] != '.' || text[10] != ' ' ||
-        text[13] != ':' || text[16] != ':')
-        return std::nullopt;
-    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9, 11, 12, 14, 15, 17, 18})
-        if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    return player::ClockReading{text.substr(0, 10), text.substr(11)};
-}
-
 // The line of the list page that carries page N's title.
 std::string titleLine(const player::LessonPlayer& player, int page) {
     const auto& pages = player.state().pages.pages;
@@ -284,20 +275,23 @@ bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedD
 int run(const CommandArgs& args) {
     std::string lessonPath;
     std::string protocolFolder;
-    std::optional<player::ClockReading> clock;
-    std::optional<unsigned> seed;
+    std::optional<player::ProtocolStamp> clock;
+    std::optional<std::uint64_t> seed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
         if (a == "--protocol-folder" && hasValue) {
             protocolFolder = args[++i];
         } else if (a == "--clock" && hasValue) {
-            clock = parseClock(args[++i]);
+            clock = player::ProtocolStamp::parse(args[++i]);
             if (!clock) return fail("play", "--clock takes \"DD.MM.YYYY HH:MM:SS\"", kExitUsage);
         } else if (a == "--seed" && hasValue) {
-            const auto n = number(args[++i]);
-            if (!n || *n < 0) return fail("play", "--seed takes a whole number", kExitUsage);
-            seed = static_cast<unsigned>(*n);
+            const std::string& text = args[++i];
+            std::uint64_t n = 0;
+            const char* end = text.data() + text.size();
+            if (text.empty() || std::from_chars(text.data(), end, n).ptr != end)
+                return fail("play", "--seed takes a whole number", kExitUsage);
+            seed = n;
         } else if (a.rfind("--", 0) == 0 || !lessonPath.empty()) {
             return fail("play", "unexpected argument: " + a + " (see --help)", kExitUsage);
         } else {
@@ -321,7 +315,7 @@ int run(const CommandArgs& args) {
     TextView view;
     player::LessonPlayer player(startup, view, dialogs);
     player.setInputDialogs(&dialogs);
-    if (clock) player.setClock([reading = *clock] { return reading; });
+    if (clock) player.setClock([stamp = *clock] { return stamp; });
     if (seed) player.seed(*seed);
     view.player = &player;
     if (!player.openLesson(fs::absolute(lessonPath, ec).string()))

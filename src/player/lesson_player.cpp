@@ -1,7 +1,6 @@
 // Loading a lesson: "Laden", archives, the list page, "Liste" and the project menu.
 #include "player/lesson_player.h"
 
-#include <ctime>
 #include <filesystem>
 
 #include "lesson/archive.h"
@@ -26,17 +25,6 @@ bool isArchiveName(const std::string& name) {
 }
 
 }  // namespace
-
-ClockReading systemClock() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char date[16];
-    char time[16];
-    std::strftime(date, sizeof date, "%d.%m.%Y", &local);
-    std::strftime(time, sizeof time, "%H:%M:%S", &local);
-    return {date, time};
-}
 
 LessonPlayer::LessonPlayer(lesson::StartupState& startup, PlayerView& view,
                            platform::UserDialogs& dialogs)
@@ -82,6 +70,7 @@ void LessonPlayer::clearForLoad(bool keepFontChange) {
     s_.TestMode = false;
     s_.TestFinished = false;
     s_.QuestionnairePage = false;
+    s_.levels.clear();
     scores_.clear();
     savedAnswers_.clear();
     answers_.fill({});
@@ -322,6 +311,7 @@ void LessonPlayer::startLesson() {
             break;
     }
     if (s_.projectPicked) view_.setStatus(lesson::texts::kProjectLoading);
+    questions_ = collectQuestions(lessonText_);
     s_.ListMode = true;
     s_.pages = lesson::splitPages(lessonText_);
     s_.PageCount = s_.pages.PageCount;

@@ -384,14 +384,14 @@ TEST(PlayerModes, TestModeGoesForwardOnlyAfterEvaluation) {
     w.dialogs.yesNoAnswers = {true, false};
     w.dialogs.inputAnswers = {std::string("Muster Hans"), std::string("Muster , Hans")};
     w.press(w->Button7);
-    EXPECT_EQ(w.dialogs.shown[w.dialogs.shown.size() - 4].text, player::texts::kEndTestQuestion);
-    EXPECT_EQ(w.dialogs.shown.back().text, player::texts::kPrintResultQuestion);
+    EXPECT_EQ(w.dialogs.shown[w.dialogs.shown.size() - 4].text, player::texts::kEndProgramInTest);
+    EXPECT_EQ(w.dialogs.shown.back().text, player::texts::kPrintResult);
     EXPECT_FALSE(w->Label20->isVisible());
     EXPECT_FALSE(w->player().TestMode);
     EXPECT_TRUE(w->player().TestFinished);
     w.press(w->Button6);
     w.press(w->Label20);
-    EXPECT_EQ(w.dialogs.shown.back().text, player::texts::kPrintResultQuestion);
+    EXPECT_EQ(w.dialogs.shown.back().text, player::texts::kPrintResult);
 
     // Once the test has ended, "Laden" asks; saying no keeps the test's totals.
     w.dialogs.yesNoAnswers = {false};
