@@ -127,7 +127,6 @@ class ScriptedDialogs : public platform::UserDialogs, public script::InputDialog
 // The page view as text: what it holds is printed on "show"; changes are events.
 class TextView : public player::PlayerView {
   public:
-    player::LessonPlayer* player = nullptr;
     bool ended = false;
 
     std::string setLessonText(const platform::StyledText& text, int) override {
@@ -317,7 +316,6 @@ int run(const CommandArgs& args) {
     player.setInputDialogs(&dialogs);
     if (clock) player.setClock([stamp = *clock] { return stamp; });
     if (seed) player.seed(*seed);
-    view.player = &player;
     if (!player.openLesson(fs::absolute(lessonPath, ec).string()))
         return fail("play", lessonPath + ": cannot be read as a lesson", kExitUnreadable);
 

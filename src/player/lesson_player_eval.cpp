@@ -147,11 +147,9 @@ void LessonPlayer::Button5Click() {
 }
 
 void LessonPlayer::Button7Click() {
-    bool confirmed = false;
     if (s_.TestMode && !s_.TestFinished) {
         if (!dialogs_.askYesNo(texts::kEndProgramInTest, texts::kProtocolQuestionCaption)) return;
         setNavigation(false, nav_[1], nav_[2]);
-        confirmed = true;
     } else if (s_.TestMode && s_.TestFinished) {
         if (!dialogs_.askYesNo(texts::kEndProgramFinally, texts::kProtocolQuestionCaption)) return;
         close();
@@ -169,7 +167,6 @@ void LessonPlayer::Button7Click() {
         view_.endProgram();
         return;
     }
-    (void)confirmed;
     stopPageMedia();
     view_.showPicturePanel(false);
     view_.hideSideList();
