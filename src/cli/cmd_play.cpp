@@ -129,35 +129,16 @@ class TextView : public player::PlayerView {
   public:
     bool ended = false;
 
-    std::string setLessonText(const platform::StyledText& text, int) override {
-        return platform::plainText(text);
-    }
-    void clearLessonText() override {}
-    void changeLessonFontSizes(int) override {}
-    void keepSelection() override {}
     void showSelection(int) override { say("page: 0"); }
     void showPageText(const player::PageText& page, bool) override {
         say("page: " + std::to_string(page.number) + (page.title.empty() ? "" : " " + page.title));
     }
     void showListPage(const std::vector<std::string>&) override { say("page: 0"); }
-    void showPlainText(const std::vector<std::string>&, bool) override {}
-    void clearPageView() override {}
-    bool placeAnswerFields(const lesson::GapTable&, int) override { return true; }
-    void setFieldText(int, const std::string&, bool) override {}
-    void focusField(int) override {}
     void setStatus(const std::string& text) override {
         if (text == status_) return;
         status_ = text;
         say("status: " + oneLine(text));
     }
-    void setCounter(const std::string&) override {}
-    void setNavigation(bool, bool, bool) override {}
-    void setLoadButton(const std::string&, bool) override {}
-    void showSideList(player::SideList, const std::vector<std::string>&) override {}
-    void hideSideList() override {}
-    bool showPicture(const std::string&) override { return true; }
-    void showPicturePanel(bool) override {}
-    std::optional<std::string> askLessonFile(const std::string&) override { return std::nullopt; }
     void pageResultStored(const std::string& line) override { say("result: " + line); }
     void protocolWritten(const std::string& path) override {
         const bool json = path.size() > 5 && path.compare(path.size() - 5, 5, ".json") == 0;

@@ -31,24 +31,11 @@ struct RecordingView : PlayerView {
     int pages = 0;
     bool ended = false;
 
-    std::string setLessonText(const platform::StyledText& text, int) override {
-        return platform::plainText(text);
-    }
-    void clearLessonText() override {}
-    void changeLessonFontSizes(int) override {}
-    void keepSelection() override {}
-    void showSelection(int) override {}
     void showPageText(const PageText&, bool) override { ++pages; }
-    void showListPage(const std::vector<std::string>&) override {}
     void showPlainText(const std::vector<std::string>& lines, bool) override { plainText = lines; }
-    void clearPageView() override {}
-    bool placeAnswerFields(const lesson::GapTable&, int) override { return true; }
-    void setFieldText(int, const std::string&, bool) override {}
-    void focusField(int) override {}
     void setStatus(const std::string& text) override { status = text; }
     void setCounter(const std::string& text) override { counter = text; }
     void setNavigation(bool d, bool u, bool r) override { navigation = {d, u, r}; }
-    void setLoadButton(const std::string&, bool) override {}
     void showSideList(SideList kind, const std::vector<std::string>& lines) override {
         sideList = kind;
         sideLines = lines;
@@ -56,7 +43,6 @@ struct RecordingView : PlayerView {
     void hideSideList() override { sideList.reset(); }
     bool showPicture(const std::string&) override { return picturePanel = true; }
     void showPicturePanel(bool visible) override { picturePanel = visible; }
-    std::optional<std::string> askLessonFile(const std::string&) override { return {}; }
     void endProgram() override { ended = true; }
 };
 
