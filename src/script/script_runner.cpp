@@ -184,15 +184,9 @@ void RunContext::jumpTo(std::string_view target, bool formulaFirst) {
         jumped = true;
         return;
     }
-    // A label: the first "_name" in the text from the run's start on (case as written).
-    std::string needle = "_";
-    needle.append(target);
-    for (std::size_t i = startLine; i < env.lines.lineCount(); ++i) {
-        if (env.lines.line(i).find(needle) != std::string::npos) {
-            index = i;
-            jumped = true;
-            return;
-        }
+    if (const auto label = labels.findLabel(target)) {
+        index = *label;
+        jumped = true;
     }
 }
 
@@ -202,8 +196,11 @@ void RunContext::abortInput() {
     resetValues(state);
 }
 
-RunResult runScript(ScriptState& state, ScriptEnvironment& env, const RunOptions& options) {
-    ScriptLines& lines = env.lines;
+RunResult runScript(ScriptState& state, ScriptEnvironment& outside, const RunOptions& options) {
+    // Labels are searched from the start line, as the caret stood when the run began.
+    LabelIndexedLines lines(outside.lines, outside.lines.caretLine());
+    ScriptEnvironment env{lines,        outside.dialogs, outside.input,
+                          outside.keys, outside.host,    outside.drawing};
     state.PageTable.clear();
     for (std::size_t i = 0; i < lines.lineCount(); ++i)
         if (lower(lines.line(i)).find("pag(0)") != std::string::npos) state.PageTable.push_back(i);
@@ -218,7 +215,7 @@ RunResult runScript(ScriptState& state, ScriptEnvironment& env, const RunOptions
     env.host.resetDrawingDefaults();
     resetValues(state);
 
-    RunContext run{state, env};
+    RunContext run{state, env, lines};
     run.startLine = lines.caretLine();
     run.index = run.startLine;
     run.hasPageMarks = !state.PageTable.empty();
