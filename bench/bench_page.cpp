@@ -13,6 +13,7 @@
 
 #include "lesson/startup_facts.h"
 #include "platform/user_dialogs.h"
+#include "player/lesson_player.h"
 #include "player/media_programs.h"
 #include "player/ui/tform1.h"
 
@@ -80,12 +81,15 @@ struct PagedWindow {
     lesson::StartupState state;
     QuietDialogs dialogs;
     NoPrograms programs;
+    std::unique_ptr<player::LessonPlayer> lesson;
     std::unique_ptr<player::TForm1> form;
 
     PagedWindow() {
         qputenv("TMPDIR", temp.path().toUtf8());
         state.programPath = "/opt/textaria/textaria";
         form = std::make_unique<player::TForm1>(state, dialogs, programs);
+        lesson = std::make_unique<player::LessonPlayer>(state, *form, dialogs);
+        form->attach(*lesson);
         form->show();
         QApplication::processEvents();
         const std::string file = temp.filePath(QStringLiteral("lang.rtf")).toStdString();

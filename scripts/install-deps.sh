@@ -2,11 +2,13 @@
 # Installs the Debian packages the build, the tests and the demo need (idempotent).
 set -euo pipefail
 pkgs=(g++ cmake ninja-build ccache pkg-config
-      qt6-base-dev qt6-multimedia-dev
+      qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
       gstreamer1.0-plugins-base gstreamer1.0-plugins-good
       libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
       xvfb xauth x11-utils fonts-liberation fonts-dejavu-core
-      pulseaudio pulseaudio-utils poppler-utils unrtf xdg-utils)
+      pulseaudio pulseaudio-utils poppler-utils unrtf xdg-utils
+      librsvg2-bin desktop-file-utils shared-mime-info dpkg-dev  # packaging
+      clang clang-format libclang-rt-14-dev)  # fuzzing (libFuzzer, sanitizers), formatting
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

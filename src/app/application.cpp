@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "calc/ui/tavkal_u.h"
+#include "player/lesson_player.h"
 #include "player/ui/panel4.h"
 #include "player/ui/tavsound1_u.h"
 #include "player/ui/tform1.h"
@@ -31,19 +32,21 @@ Application::~Application() {
 
 bool Application::createWindows() {
     form1_ = std::make_unique<player::TForm1>(state_.startup, state_.dialogs, state_.programs);
+    lessonPlayer_ = std::make_unique<player::LessonPlayer>(state_.startup, *form1_, state_.dialogs);
+    form1_->attach(*lessonPlayer_);
     state_.dialogs.setParent(form1_.get());
     connect(form1_.get(), &player::TForm1::closed, this, &Application::finished);
     form13_ = std::make_unique<calc::TForm13>(state_.variables);
     connect(form1_.get(), &player::TForm1::calculatorReset, this,
             [this] { form13_->calculator().setResetOnOpen(true); });
-    connect(form1_.get(), &player::TForm1::calculatorRequested, this,
-            [this](QLineEdit* field, bool clearVariables) {
-                if (clearVariables) form13_->calculator().clearSavedVariables();
-                form13_->exec();
-                if (field)
-                    field->setText(
-                        QString::fromStdString(form13_->calculator().calculatorResult()));
-            });
+    connect(
+        form1_.get(), &player::TForm1::calculatorRequested, this,
+        [this](QLineEdit* field, bool clearVariables) {
+            if (clearVariables) form13_->calculator().clearSavedVariables();
+            form13_->exec();
+            if (field)
+                field->setText(QString::fromStdString(form13_->calculator().calculatorResult()));
+        });
     form30_ = std::make_unique<player::TForm30>();
     form30_->setPrograms(&state_.programs);
     form30_->setDialogs(&state_.dialogs);

@@ -18,6 +18,7 @@ namespace textaria::calc {
 class TForm13;
 }
 namespace textaria::player {
+class LessonPlayer;
 class TForm1;
 class TForm30;
 }  // namespace textaria::player
@@ -57,6 +58,7 @@ class Application : public QObject {
 
     ApplicationState& state() { return state_; }
     player::TForm1* Form1() const { return form1_.get(); }
+    player::LessonPlayer* lessonPlayer() const { return lessonPlayer_.get(); }
     calc::TForm13* Form13() const { return form13_.get(); }
     player::TForm30* Form30() const { return form30_.get(); }
     script::TForm2* Form2() const { return form2_.get(); }
@@ -69,6 +71,8 @@ class Application : public QObject {
 
   private:
     ApplicationState state_;
+    // The lesson player outlives the main window that shows it.
+    std::unique_ptr<player::LessonPlayer> lessonPlayer_;
     std::unique_ptr<player::TForm1> form1_;
     std::unique_ptr<calc::TForm13> form13_;
     std::unique_ptr<player::TForm30> form30_;

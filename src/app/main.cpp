@@ -1,16 +1,49 @@
 // Textaria desktop program.
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QTimer>
+#include <QTranslator>
 #include <cstdio>
+#include <cstring>
 
 #include "app/application.h"
 #include "app/startup_options.h"
 #include "app/tavstop_u.h"
 #include "player/ui/tform1.h"
 
+namespace {
+
+constexpr const char* kUsage =
+    "usage: textaria [--open LESSON] [--screenshot FILE --quit-after SECONDS] [FOLDER-FILE]\n"
+    "\n"
+    "Starts the lesson player. --open loads a lesson (.rtf or .rsd) once the window is up; a\n"
+    "plain parameter names a file whose folder receives the test protocols. A second start\n"
+    "hands its lesson to the program already running.\n"
+    "  --help       this text\n"
+    "  --version    the program's version\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // Answered before anything starts: no window, no display, no single-instance guard.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("textaria %s\n", TEXTARIA_VERSION);
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("TEXTARIA"));
+    // The program speaks German throughout, Qt's own buttons and file dialog included.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_de"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     QStringList rest = app.arguments();
     rest.removeFirst();

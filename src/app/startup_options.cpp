@@ -4,20 +4,34 @@
 
 namespace textaria::app {
 
+namespace {
+
+bool takesValue(const std::string& option) {
+    return option == "--open" || option == "--screenshot" || option == "--quit-after";
+}
+
+}  // namespace
+
 StartupOptions parseStartupOptions(const std::vector<std::string>& arguments) {
     StartupOptions options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& a = arguments[i];
-        const bool takesValue = a == "--open" || a == "--screenshot" || a == "--quit-after";
-        if (!takesValue) {
+        std::string a = arguments[i];
+        std::string value;
+        // "--open=FILE" is the form of the desktop entry: a start from the menu, without a
+        // file, leaves "--open=" and must not be an error.
+        if (const auto equals = a.find('=');
+            equals != std::string::npos && takesValue(a.substr(0, equals))) {
+            value = a.substr(equals + 1);
+            a.resize(equals);
+        } else if (!takesValue(a)) {
             options.parameters.push_back(a);
             continue;
-        }
-        if (i + 1 == arguments.size()) {
+        } else if (i + 1 == arguments.size()) {
             options.error = a + " needs a value";
             break;
+        } else {
+            value = arguments[++i];
         }
-        const std::string& value = arguments[++i];
         if (a == "--open") {
             options.openFile = value;
         } else if (a == "--screenshot") {

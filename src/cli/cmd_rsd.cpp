@@ -5,8 +5,10 @@
 #include <system_error>
 
 #include "cli/cli_command.h"
+#include "cli/pack_lesson_name.h"
 #include "lesson/archive.h"
 #include "lesson/texts.h"
+#include "platform/text_helpers.h"
 
 namespace textaria::cli {
 
@@ -31,22 +33,12 @@ constexpr const char* kHelp =
     "        lies outside it (members before it stay written).\n"
     "pack    writes ARCHIVE with the FILEs as members, in the given order, each under its file\n"
     "        name (code page 1252, at most 32 characters). ARCHIVE is replaced only when "
-    "complete.\n";
+    "complete.\n"
+    "        The player reads the lesson text of NAME.rsd from its member NAME.rtf (NAME: the\n"
+    "        archive's name up to its first \".\"); pack warns on stderr when there is none.\n";
 
 // Names are printed on one line each, so anything that could break the line is made visible.
-std::string printableName(const std::string& name) {
-    std::string out;
-    for (unsigned char c : name) {
-        if (c < 0x20 || c == 0x7F) {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
-            out += escaped;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
+std::string printableName(const std::string& name) { return platform::escapeControls(name); }
 
 int list(const CommandArgs& args) {
     if (args.size() != 2) return fail("rsd", "list takes one ARCHIVE (see --help)", kExitUsage);
@@ -96,6 +88,10 @@ int pack(const CommandArgs& args) {
     }
     const std::string error = lesson::writeArchive(args[1], members);
     if (!error.empty()) return fail("rsd", error, kExitUnreadable);
+    std::vector<std::string> names;
+    for (const lesson::PackMember& member : members) names.push_back(member.name);
+    const std::string warning = lessonTextNameWarning(fs::path(args[1]).filename().string(), names);
+    if (!warning.empty()) std::fprintf(stderr, "textaria-cli rsd: %s\n", warning.c_str());
     return kExitOk;
 }
 

@@ -122,8 +122,8 @@ EvaluationResult EvaluatePage(const EvaluationInput& in) {
                        "% >";
         if (in.childMode) {
             r.feedbackSound = r.correctCount == gapCount ? "erg2.mp3"
-                              : r.correctCount > 0    ? "erg1.mp3"
-                                                      : "erg0.mp3";
+                              : r.correctCount > 0       ? "erg1.mp3"
+                                                         : "erg0.mp3";
         }
     } else {
         const bool right = r.wrongCount == 0;
@@ -132,8 +132,8 @@ EvaluationResult EvaluatePage(const EvaluationInput& in) {
         r.correctCount = right ? 1 : 0;
         r.valueCount = 1;
     }
-    r.resultLine = " Seite (" + page + "):  " + std::to_string(r.correctCount) +
-                   " richtig von " + std::to_string(r.valueCount) + "  (" + r.percentText + "%)";
+    r.resultLine = " Seite (" + page + "):  " + std::to_string(r.correctCount) + " richtig von " +
+                   std::to_string(r.valueCount) + "  (" + r.percentText + "%)";
     return r;
 }
 
@@ -152,14 +152,14 @@ void ScoreBook::record(const EvaluationInput& input, const EvaluationResult& res
 void ScoreBook::clear() { *this = ScoreBook{}; }
 
 std::vector<std::string> answerListLines(const std::vector<std::string>& savedAnswers,
-                                         const std::vector<bool>& wrong, int correctCount,
+                                         const std::vector<bool>& corrected, int correctCount,
                                          int gapCount) {
     std::vector<std::string> lines{" "};
     for (int j = 0; j < gapCount; ++j) {
         std::string line = std::to_string(j + 1) + ": ";
         if (j < static_cast<int>(savedAnswers.size())) line += savedAnswers[j];
-        const bool wasWrong = j < static_cast<int>(wrong.size()) && wrong[j];
-        if (!wasWrong) line += " * ";
+        const bool wasCorrected = j < static_cast<int>(corrected.size()) && corrected[j];
+        if (!wasCorrected) line += " * ";
         lines.push_back(std::move(line));
     }
     lines.emplace_back("-------------------------");

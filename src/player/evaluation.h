@@ -28,18 +28,18 @@ struct EvaluationInput {
 struct EvaluationResult {
     bool alternativesMode = false;
     bool wholePageMode = false;
-    bool showCorrections = true;     // as applied (child mode overrides it)
-    std::vector<bool> wrong;         // per gap
-    std::vector<bool> corrected;     // per gap: field gets the solution and CorrectionColour
+    bool showCorrections = true;          // as applied (child mode overrides it)
+    std::vector<bool> wrong;              // per gap
+    std::vector<bool> corrected;          // per gap: field gets the solution and CorrectionColour
     std::vector<std::string> fieldTexts;  // per gap: what the answer field shows afterwards
     int wrongCount = 0;
     int correctCount = 0;
     int valueCount = 0;  // GapCount, or 1 on a whole-page page
     std::string percentText;
-    std::string statusText;  // empty on questionnaire pages
-    std::string resultLine;  // the line stored in PageResults; empty on questionnaire pages
-    std::string lastAnswer;  // normalised answer of the last gap
-    std::string factorLine;  // questionnaire pages only
+    std::string statusText;     // empty on questionnaire pages
+    std::string resultLine;     // the line stored in PageResults; empty on questionnaire pages
+    std::string lastAnswer;     // normalised answer of the last gap
+    std::string factorLine;     // questionnaire pages only
     std::string feedbackSound;  // child mode: "erg0.mp3", "erg1.mp3" or "erg2.mp3"; else empty
 };
 
@@ -50,6 +50,7 @@ struct ScoreBook {
     static constexpr int kPages = 100;
     std::array<std::string, kPages + 1> pageResults{};  // index = page number
     std::array<std::string, kPages + 1> lastAnswers{};
+    std::array<std::string, kPages + 1> factorKeys{};  // questionnaires with factors, test mode
     int totalValues = 0;
     int totalCorrect = 0;
 
@@ -59,10 +60,9 @@ struct ScoreBook {
 };
 
 // The list of entered answers shown after an evaluation: one line per gap, " * " marking the
-// answers counted correct. (Marking by field colour would star every wrong answer on pages
-// without corrections.)
+// answers whose field was not corrected.
 std::vector<std::string> answerListLines(const std::vector<std::string>& savedAnswers,
-                                         const std::vector<bool>& wrong, int correctCount,
+                                         const std::vector<bool>& corrected, int correctCount,
                                          int gapCount);
 
 }  // namespace textaria::player

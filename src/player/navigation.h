@@ -33,8 +33,8 @@ struct PageCommand {
     static PageCommand say(std::string text) { return {Kind::Message, 0, std::move(text)}; }
 };
 
-PageCommand pageDown(const NavigationState& s);  // "[ Dn ]", Page Down
-PageCommand pageUp(const NavigationState& s);    // "[ Up ]", Page Up
+PageCommand pageDown(const NavigationState& s);    // "[ Dn ]", Page Down
+PageCommand pageUp(const NavigationState& s);      // "[ Up ]", Page Up
 PageCommand repeatPage(const NavigationState& s);  // "[ Rep ]"
 
 // Child-mode jumps: Shift F2 to the first page, F2 to the last one.

@@ -42,6 +42,10 @@ struct PlayerState {
     bool ChildMode = false;
     bool TestFinished = false;
     bool QuestionnairePage = false;
+    bool Levels3 = false;  // set by the first page of each level; kept until another load
+    bool Levels5 = false;
+    bool Levels7 = false;
+    std::string PickedText;
     bool capsLock = false;  // child mode types capitals
 
     // Per-page options and flags, reset on every page display.
@@ -51,6 +55,7 @@ struct PlayerState {
     bool calculatorOption = false;        // "%": the calculator may be opened
     bool calculatorClearsOption = false;  // "%%": its variables start at 0 from an answer field
     bool scriptOption = false;
+    bool limitedListening = false;  // "|"
     bool readingPage = false;
     bool hasAnswerFields = false;
     bool PageEvaluated = false;

@@ -10,7 +10,11 @@ inline constexpr const char* kCalculatorLocked = " Taschenrechner gesperrt ! ";
 inline constexpr const char* kEvaluateFirst = "Bitte zuerst <<Bewerten>> ausführen!";
 inline constexpr const char* kChildJumpTitle = "Sprung zur Seitennummer N";
 inline constexpr const char* kFontChangeOnlyInTextPages =
-    "Änderungen der Schriftgröße NUR in Textseiten \rmöglich, aber NICHT in Auswahlmenüs ..........";
+    "Änderungen der Schriftgröße NUR in Textseiten \rmöglich, aber NICHT in Auswahlmenüs "
+    "..........";
+// The start without a lesson.
+inline constexpr const char* kHowToLoad =
+    "  Mit <Laden> eine Lektion (.rtf) oder ein Lektionsarchiv (.rsd) öffnen.";
 // Page display.
 inline constexpr const char* kCalculatorHintFields =
     "<In Editierfeldern mit \"Doppelklick\" den Rechner öffnen>";
@@ -29,9 +33,12 @@ inline constexpr const char* kLessonFileFilter =
 inline constexpr const char* kFontChangeTitle = "Schriftgrößen-Änderung";
 inline constexpr const char* kFontChangePrompt =
     " Veränderung der Größe der Schrift in allen   \r Seitentexten um den eingegebenen Wert,       "
-    "\r welcher zwischen -6 und +6 liegen muss.      \r Die Eingabe von 0 bewirkt keine Änderung.    "
-    "\r    \r Um z.B. die Schriftänderung +2 rückgängig    \r zu machen, muss -2 eingegeben werden.        "
-    "\r    \r Hinweis: Die Schriftänderungen erfolgen nur  \r in Textseiten, aber NICHT in Auswahlmenüs.   "
+    "\r welcher zwischen -6 und +6 liegen muss.      \r Die Eingabe von 0 bewirkt keine Änderung.  "
+    "  "
+    "\r    \r Um z.B. die Schriftänderung +2 rückgängig    \r zu machen, muss -2 eingegeben "
+    "werden.        "
+    "\r    \r Hinweis: Die Schriftänderungen erfolgen nur  \r in Textseiten, aber NICHT in "
+    "Auswahlmenüs.   "
     "\r  ";
 
 // Evaluation ("Bewerten", "Lücken").
@@ -45,9 +52,66 @@ inline constexpr const char* kSlideShowRunning =
     "Abbruch: Zuerst laufende Diashow mit \"||\" beenden !";
 inline constexpr const char* kAnswersShown = "Die Lückenantworten werden angezeigt !";
 inline constexpr const char* kAnswersHidden = "Die Lückenantworten werden NICHT angezeigt !";
+inline constexpr const char* kWrongInput = "Falsche Eingabe";
 inline constexpr const char* kAnswerListCaption =
     " \rListe der eingegebenen Lückentexte. \r<Lücken> blendet die Liste ein/aus. \r ";
 
+// "Beenden" and the end of a test.
+inline constexpr const char* kEndButton = "Beenden";
+inline constexpr const char* kTestCaption = " Frage";
+inline constexpr const char* kEndTestQuestion = " Programm beenden ?        ";
+inline constexpr const char* kEndFinishedTestQuestion =
+    " Programm wirklich endgültig beenden ?        ";
+inline constexpr const char* kEndProgramQuestion =
+    " Das Programm wirklich endgültig beenden ?      ";
+inline constexpr const char* kNameTitle = "Testprojekt";
+inline constexpr const char* kNamePrompt = " Familienname , Vorname eingeben ";
+inline constexpr const char* kNameDefault = "xxx, yyy";
+inline constexpr const char* kPrintResultQuestion = " Testresultat drucken ?        ";
+inline constexpr const char* kTestAborted = "Der Test wurde abgebrochen!";
+inline constexpr const char* kTestComplete = "Der Test wurde vollständig ausgeführt!";
+inline constexpr const char* kProtocolNotWritten =
+    "Das Protokoll konnte nicht gespeichert werden:\r";
+
+// Questionnaire pages: the selection box and the answers it allows.
+inline constexpr const char* kSelectionBox3 = " Verschiebbare Auswahlbox: w,3";
+inline constexpr const char* kSelectionBox5 = " Verschiebbare Auswahlbox: w,5";
+inline constexpr const char* kSelectionBox7 = " Verschiebbare Auswahlbox: w,7";
+inline constexpr const char* kAllowedAnswers3 = "nein,?,ja";
+inline constexpr const char* kAllowedAnswers5 = "0,1,2,3,4";
+inline constexpr const char* kAllowedAnswers7 = "0,1,2,3,4,5,6";
+
+// ---- Test protocol and questionnaires ----------------------------------------------------
+inline constexpr const char* kNameEntryTitle = "Testprojekt";
+inline constexpr const char* kNameEntryPrompt = " Familienname , Vorname eingeben ";
+inline constexpr const char* kNameEntryDefault = "xxx, yyy";
+inline constexpr const char* kEndProgramInTest = " Programm beenden ?        ";
+inline constexpr const char* kEndProgramFinally = " Programm wirklich endgültig beenden ?        ";
+inline constexpr const char* kEndProgram = " Das Programm wirklich endgültig beenden ?      ";
+inline constexpr const char* kProtocolQuestionCaption = " Frage";
+inline constexpr const char* kPrintResult = " Testresultat drucken ?        ";
+inline constexpr const char* kWrongAnswer = "Falsche Eingabe";
+inline constexpr const char* kQuestionnaireBox3 = " Verschiebbare Auswahlbox: w,3";
+inline constexpr const char* kQuestionnaireBox5 = " Verschiebbare Auswahlbox: w,5";
+inline constexpr const char* kQuestionnaireBox7 = " Verschiebbare Auswahlbox: w,7";
+inline constexpr const char* kForm3 = "3-stufiges Merkmalsprofil (ja=2,?=1,nein=0)";
+inline constexpr const char* kForm5 = "5-stufiges Merkmalsprofil (0,1,2,3,4)";
+inline constexpr const char* kForm7 = "7-stufiges Merkmalsprofil (0,1,2,3,4,5,6)";
+inline constexpr const char* kFactorAreas = " Merkmalsbereichen (Faktoren)";
+inline constexpr const char* kStandardised = "     Standardisiertes Ergebnis: ";
+inline constexpr const char* kEnrNames[3] = {"Extraversion :", "Neurotizismus:", "Rigidität    :"};
+inline constexpr const char* kBandStrongBelow = "stark UNTER dem Durschnitt  ( 2.50%)";
+inline constexpr const char* kBandSlightBelow = "gering UNTER dem Durschnitt (13.50%)";
+inline constexpr const char* kBandAverage = "durchschnittlich ausgeprägt (68.00%)";
+inline constexpr const char* kBandSlightAbove = "gering ÜBER dem Durschnitt  (13.50%)";
+inline constexpr const char* kBandStrongAbove = "stark ÜBER dem Durschnitt   ( 2.50%)";
+// A protocol or question file that could not be written: file, then reason.
+inline constexpr const char* kFileNotWritten = "Die Datei konnte nicht gespeichert werden:\r";
+inline constexpr const char* kReasonNoFolder = "Der Ordner existiert nicht.";
+inline constexpr const char* kReasonNoRights = "Keine Schreibrechte im Ordner.";
+inline constexpr const char* kReasonDiskFull = "Der Datenträger ist voll.";
+inline constexpr const char* kReasonNoFreeName = "Kein freier Dateiname gefunden.";
+// ---- end of test protocol and questionnaires ---------------------------------------------
 
 // Media panel and recorder.
 inline constexpr const char* kSoundStopped = "0 : 0";

@@ -47,6 +47,10 @@ class InputDialogs {
 
     // The shared DialogPosition: both dialogs open at it and store theirs when they close.
     DialogPosition position;
+
+    // SelectEscaped: set by select() when Escape closed the box (in modes 4 and 5 the result
+    // alone cannot tell).
+    bool selectEscaped = false;
 };
 
 }  // namespace textaria::script

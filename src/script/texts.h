@@ -35,4 +35,13 @@ inline constexpr const char* kFontHint =
     "\rC:\\WINDOWS\\FONT kopieren und installieren.";
 // ---- end of script runner and commands ---------------------------------------------------
 
+// The drawing surface.
+inline constexpr const char* kXAxis = "X-Achse";
+inline constexpr const char* kYAxis = "Y-Achse";
+inline constexpr const char* kObliqueAxis = "x-Achse";
+inline constexpr const char* kPageBackHint = "<F2=Back>";
+inline constexpr const char* kDataError = "Daten-Fehler";
+inline constexpr const char* kProblemTitle = "Problem";
+inline constexpr const char* kPictureFilter = "JPG-Dateien |*.jpg";
+
 }  // namespace textaria::script::texts

@@ -7,6 +7,7 @@
 #include "lesson/archive.h"
 #include "lesson/startup_facts.h"
 #include "lesson/texts.h"
+#include "player/texts.h"
 #include "player_test_support.h"
 
 namespace textaria::testing {
@@ -63,6 +64,38 @@ TEST(PlayerArchives, ProjectMenuPicksAProjectAndReturnsWithAuswahl) {
     EXPECT_TRUE(w->RichEdit1->toPlainText().contains(u8("   01, Erste")));
 }
 
+TEST(PlayerArchives, ProgramWithAnAppendedSingleTextWaitsForAuswahl) {
+    PrivateTempFolder temp;
+    const QString src = temp.file("src");
+    QDir().mkpath(src);
+    writeLesson(src, "beruf.rtf", {"Ich bin [Lehrer]."});
+    const std::string archive = packed(src, "x.rsd", {"beruf.rtf"});
+    const std::string program = temp.file("beruf").toStdString();
+    {
+        std::ofstream out(program, std::ios::binary);
+        out << std::string(lesson::kAppendedArchiveOffset, 'x');
+        std::ifstream in(archive, std::ios::binary);
+        out << in.rdbuf();
+    }
+    lesson::StartupState state;
+    state.programPath = program;
+    FakeUserDialogs dialogs;
+    NoPrograms programs;
+    std::unique_ptr<player::LessonPlayer> lessonPlayer;  // outlives the window
+    player::TForm1 form(state, dialogs, programs);
+    lessonPlayer = std::make_unique<player::LessonPlayer>(state, form, dialogs);
+    form.attach(*lessonPlayer);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QApplication::processEvents();
+    EXPECT_EQ(form.Panel1->text(), u8(lesson::texts::kContinueWithSelection));
+    EXPECT_TRUE(form.Button3->isVisible());
+    EXPECT_EQ(form.Button3->text(), u8(player::texts::kSelectionButton));
+    form.Button3Click();
+    EXPECT_TRUE(form.RichEdit1->toPlainText().contains(u8("Ich bin")));
+    EXPECT_TRUE(form.gapFields[0]->isVisible());
+}
+
 TEST(PlayerArchives, ProgramWithAnAppendedLessonStartsInIt) {
     PrivateTempFolder temp;
     const QString src = temp.file("src");
@@ -83,7 +116,10 @@ TEST(PlayerArchives, ProgramWithAnAppendedLessonStartsInIt) {
         state.programPath = program;
         FakeUserDialogs dialogs;
         NoPrograms programs;
+        std::unique_ptr<player::LessonPlayer> lessonPlayer;  // outlives the window
         player::TForm1 form(state, dialogs, programs);
+        lessonPlayer = std::make_unique<player::LessonPlayer>(state, form, dialogs);
+        form.attach(*lessonPlayer);
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
         QApplication::processEvents();

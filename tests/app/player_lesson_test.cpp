@@ -4,10 +4,10 @@
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextCursor>
 #include <QTextBlock>
-#include <QTimer>
 #include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTimer>
 
 #include "app/application.h"
 #include "calc/ui/tavkal_u.h"
@@ -113,7 +113,7 @@ TEST_F(DemoLesson, PageOptionsChangeTheJudgement) {
     EXPECT_EQ(w.status(), u8("< 2 von 3 Werten richtig  =  66.67% >"));
     EXPECT_EQ(w.field(3)->text(), u8("Tag\\Morgen\\Mittag"));
 
-    // "$": no corrections; the list stars only what was right.
+    // "$": no corrections; the list stars every line, so it does not tell what was wrong.
     w.key(Qt::Key_PageDown);
     w.key(Qt::Key_PageDown);
     ASSERT_EQ(w->player().CurrentPage, 6);
@@ -123,7 +123,7 @@ TEST_F(DemoLesson, PageOptionsChangeTheJudgement) {
     EXPECT_EQ(w.status(), u8("< 1 von 2 Werten richtig  =  50.00% >"));
     EXPECT_EQ(w.field(2)->text(), u8("Donau"));
     EXPECT_FALSE(w.corrected(2));
-    EXPECT_TRUE(w->RichEdit2->toPlainText().contains(u8("1: Berlin * \n2: Donau\n")));
+    EXPECT_TRUE(w->RichEdit2->toPlainText().contains(u8("1: Berlin * \n2: Donau * \n")));
 
     // "+": the page is one value.
     w.press(w->Label20);
@@ -136,6 +136,15 @@ TEST_F(DemoLesson, PageOptionsChangeTheJudgement) {
     w.press(w->Button6);
     EXPECT_EQ(w.status(), u8(" << richtig >> "));
     EXPECT_EQ(w->scores().totalValues, values + 1);
+}
+
+TEST_F(DemoLesson, AnAnswerLongerThanItsGapWidensTheField) {
+    openPage("02, Im Hafen");
+    const int width = w.field(1)->width();
+    const QString answer = u8("ein sehr langes Segelschiff mit drei Masten");
+    w.type(1, answer);
+    EXPECT_GT(w.field(1)->width(), width);
+    EXPECT_GE(w.field(1)->width(), w.field(1)->fontMetrics().horizontalAdvance(answer));
 }
 
 TEST_F(DemoLesson, PagesShowPictureSoundWordListAndReadingPages) {
@@ -371,12 +380,23 @@ TEST(PlayerModes, TestModeGoesForwardOnlyAfterEvaluation) {
     EXPECT_EQ(w.dialogs.messages().back(), lesson::texts::kFinishTestFirst);
     EXPECT_EQ(w->player().CurrentPage, 3);
 
-    // Once the test has ended, "Laden" asks; saying no keeps the test and its totals.
-    w->player().TestFinished = true;
+    // "Beenden" ends the test: the name is asked until it has an inner comma.
+    w.dialogs.yesNoAnswers = {true, false};
+    w.dialogs.inputAnswers = {std::string("Muster Hans"), std::string("Muster , Hans")};
+    w.press(w->Button7);
+    EXPECT_EQ(w.dialogs.shown[w.dialogs.shown.size() - 4].text, player::texts::kEndTestQuestion);
+    EXPECT_EQ(w.dialogs.shown.back().text, player::texts::kPrintResultQuestion);
+    EXPECT_FALSE(w->Label20->isVisible());
+    EXPECT_FALSE(w->player().TestMode);
+    EXPECT_TRUE(w->player().TestFinished);
+    w.press(w->Button6);
+    w.press(w->Label20);
+    EXPECT_EQ(w.dialogs.shown.back().text, player::texts::kPrintResultQuestion);
+
+    // Once the test has ended, "Laden" asks; saying no keeps the test's totals.
     w.dialogs.yesNoAnswers = {false};
     w.press(w->Button3);
     EXPECT_EQ(w.dialogs.shown.back().text, lesson::texts::kLoadQuestion);
-    EXPECT_TRUE(w->player().TestMode);
     EXPECT_TRUE(w->player().TestFinished);
     EXPECT_EQ(w->scores().totalValues, 1);
 }
@@ -474,7 +494,8 @@ TEST(PlayerCalculator, DoubleClickedFieldReceivesTheCalculatorsResult) {
         player::TForm1& form = *program.Form1();
         form.show();
         ASSERT_TRUE(form.openLesson(demoArchive()));
-        const QTextBlock title = form.RichEdit1->document()->find(QStringLiteral("03, Rechnen")).block();
+        const QTextBlock title =
+            form.RichEdit1->document()->find(QStringLiteral("03, Rechnen")).block();
         ASSERT_TRUE(title.isValid());
         QTextCursor cursor(title);
         QTest::mouseClick(form.RichEdit1->viewport(), Qt::LeftButton, {},

@@ -17,6 +17,7 @@
 
 #include "app_test_support.h"
 #include "lesson/startup_facts.h"
+#include "player/lesson_player.h"
 #include "player/media_programs.h"
 #include "player/ui/tform1.h"
 #include "support/fake_user_dialogs.h"
@@ -37,6 +38,8 @@ class PlayerWindow {
     PlayerWindow() {
         state.programPath = "/opt/textaria/textaria";
         form = std::make_unique<player::TForm1>(state, dialogs, programs);
+        lesson = std::make_unique<player::LessonPlayer>(state, *form, dialogs);
+        form->attach(*lesson);
         form->show();
         exposed = QTest::qWaitForWindowExposed(form.get());
         QApplication::processEvents();
@@ -95,6 +98,7 @@ class PlayerWindow {
     lesson::StartupState state;
     FakeUserDialogs dialogs;
     NoPrograms programs;
+    std::unique_ptr<player::LessonPlayer> lesson;  // outlives the window
     std::unique_ptr<player::TForm1> form;
 };
 

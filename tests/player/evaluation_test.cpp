@@ -10,12 +10,28 @@ TEST(NormalizeAnswer, NumbersWithPointOrCommaAreRoundedToTwoDecimalsAndTrimmed) 
         const char* in;
         const char* out;
     } cases[] = {
-        {"3,5", "3.5"},   {"3.50", "3.5"},  {" 3.5 ", "3.5"},     {"3.00", "3"},
-        {"3.46", "3.46"}, {"3.456", "3.46"}, {"03.5", "3.5"},     {"10.0", "10"},
-        {"7", "7"},       {"07", "07"},     {"Haus", "Haus"},     {"1,2,3", "1,2,3"},
-        {"\t 2,25\r", "2.25"}, {"-3,5", "-3.5"}, {"0.5", "0.5"},  {".5", "0.5"},
-        {"1.2.3", "1.2.3"}, {"a.b", "a.b"}, {"", ""},             {"z.B.", "z.B."},
-        {"100.10", "100.1"}, {"2,", "2"},
+        {"3,5", "3.5"},
+        {"3.50", "3.5"},
+        {" 3.5 ", "3.5"},
+        {"3.00", "3"},
+        {"3.46", "3.46"},
+        {"3.456", "3.46"},
+        {"03.5", "3.5"},
+        {"10.0", "10"},
+        {"7", "7"},
+        {"07", "07"},
+        {"Haus", "Haus"},
+        {"1,2,3", "1,2,3"},
+        {"\t 2,25\r", "2.25"},
+        {"-3,5", "-3.5"},
+        {"0.5", "0.5"},
+        {".5", "0.5"},
+        {"1.2.3", "1.2.3"},
+        {"a.b", "a.b"},
+        {"", ""},
+        {"z.B.", "z.B."},
+        {"100.10", "100.1"},
+        {"2,", "2"},
     };
     for (const auto& c : cases) EXPECT_EQ(NormalizeAnswer(c.in), c.out) << "input '" << c.in << "'";
 }
@@ -35,12 +51,12 @@ TEST(EvaluatePage, ComparesOneGapAtATime) {
         bool caseSensitive;
         bool wrong;
     } cases[] = {
-        {"Haus", "Haus", true, false},   {"Haus", "haus", true, true},
-        {"Haus", "haus", false, false},  {"Ärger", "ärger", false, true},
-        {"3.50", "3,5", true, false},    {"3.5", "3,50", true, false},
-        {"3.5", "03.5", true, false},    {"10.0", "10", true, false},
-        {"3.46", "3.456", true, false},  {"7.0", "7", true, false},
-        {"07", "7", true, true},         {"Haus", "", true, true},
+        {"Haus", "Haus", true, false},     {"Haus", "haus", true, true},
+        {"Haus", "haus", false, false},    {"Ärger", "ärger", false, true},
+        {"3.50", "3,5", true, false},      {"3.5", "3,50", true, false},
+        {"3.5", "03.5", true, false},      {"10.0", "10", true, false},
+        {"3.46", "3.456", true, false},    {"7.0", "7", true, false},
+        {"07", "7", true, true},           {"Haus", "", true, true},
         {" Haus ", "  Haus", true, false}, {"", "", true, false},
     };
     for (const auto& c : cases) {
@@ -172,15 +188,17 @@ TEST(ScoreBook, AddsEachEvaluationToTheTotalsAndKeepsTheLastLinePerPage) {
     EXPECT_EQ(book.totalValues, 6);
 }
 
-TEST(AnswerList, MarksTheAnswersCountedCorrect) {
+TEST(AnswerList, MarksTheAnswersLeftUncorrected) {
     const auto lines = answerListLines({"Hütte", "Baum"}, {true, false}, 1, 2);
-    EXPECT_EQ(lines, (std::vector<std::string>{" ", "1: Hütte", "2: Baum * ",
-                                               "-------------------------", "1 von 2 richtig (*)"}));
-    // Also where no corrections are shown ("$"): the wrong answer keeps no mark.
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{" ", "1: Hütte", "2: Baum * ", "-------------------------",
+                                        "1 von 2 richtig (*)"}));
+    // Where no corrections are shown ("$") every line is starred: the list must not tell
+    // which answers were wrong.
     auto in = page({"Haus", "Baum"}, {"Hütte", "Baum"});
     in.showCorrections = false;
     const auto r = EvaluatePage(in);
-    EXPECT_EQ(answerListLines({"Hütte", "Baum"}, r.wrong, r.correctCount, 2)[1], "1: Hütte");
+    EXPECT_EQ(answerListLines({"Hütte", "Baum"}, r.corrected, r.correctCount, 2)[1], "1: Hütte * ");
 }
 
 }  // namespace

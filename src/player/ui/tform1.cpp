@@ -18,6 +18,7 @@
 #include "platform/user_dialogs.h"
 #include "platform/wtools_u.h"
 #include "player/media_programs.h"
+#include "player/ui/panel4.h"
 
 namespace textaria::player {
 
@@ -67,6 +68,11 @@ TForm1::~TForm1() {
     if (!closedDown_) FormClose();
 }
 
+void TForm1::attach(LessonPlayer& player) {
+    player_ = &player;
+    player.setMedia(&Panel4->media());
+}
+
 void TForm1::FormCreate() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("TEXTARIA"));
@@ -102,10 +108,8 @@ void TForm1::FormCreate() {
     RichEdit1->setPlainText(QStringLiteral("\n") + QString::fromUtf8(lesson::texts::kPleaseWait));
     applyPageMargins();
 
-    if (state_.facts.ArchiveAppended && state_.workFolderUsable) {
-        std::filesystem::current_path(state_.WorkFolder, ec);
+    if (state_.facts.ArchiveAppended && state_.workFolderUsable)
         state_.facts.SelfContainedRun = true;
-    }
     if (state_.FullScreenMode) enterFullScreen();
 }
 
@@ -212,11 +216,10 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::FormClose() {
     if (closedDown_) return;
     closedDown_ = true;
+    if (player_) player_->close();
     programs_.endExternalViewer();
-    std::error_code ec;
     if (state_.workFolderUsable && lesson::isOwnFolder(state_.WorkFolder))
         platform::EmptyFolder(state_.WorkFolder);
-    std::filesystem::current_path(state_.StartFolder, ec);
 }
 
 }  // namespace textaria::player

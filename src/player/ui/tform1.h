@@ -17,7 +17,9 @@
 #include "lesson/ui/place_gap_fields.h"
 #include "platform/styled_text.h"
 #include "player/evaluation.h"
+#include "player/lesson_player.h"
 #include "player/player_state.h"
+#include "player/player_view.h"
 
 class QFrame;
 class QLabel;
@@ -34,7 +36,7 @@ namespace textaria::player {
 class ExternalPrograms;
 class Panel4;
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public PlayerView {
     Q_OBJECT
 
   public:
@@ -42,6 +44,10 @@ class TForm1 : public QWidget {
     TForm1(lesson::StartupState& state, platform::UserDialogs& dialogs, ExternalPrograms& programs,
            QWidget* parent = nullptr);
     ~TForm1() override;
+
+    // The lesson player this window shows; set before the window is first shown.
+    void attach(LessonPlayer& player);
+    LessonPlayer& lesson() { return *player_; }
 
     lesson::StartupState& state() { return state_; }
 
@@ -52,17 +58,17 @@ class TForm1 : public QWidget {
     // follows the state's inverse-pass flag).
     void ScaleMainWindow();
     // Rescales with a new K: the net effect is K(new) / K(old). Sets the font step.
-    void rescale(double newK);
+    void rescale(double newK) override;
 
     // A lesson file to load (from --open or from a later start of the program).
     void requestOpen(const std::string& file);
 
-    // The lesson player (tform1_*.cpp).
     QPushButton* Button3 = nullptr;   // "Laden" / "Auswahl"
     QPushButton* Button8 = nullptr;   // "Liste"
     QPushButton* Button6 = nullptr;   // "Bewerten"
     QPushButton* Button5 = nullptr;   // "Lücken"
     QPushButton* Button13 = nullptr;  // "Schrift"
+    QPushButton* Button7 = nullptr;   // "Beenden"
     QLabel* Label20 = nullptr;        // "[ Dn ]"
     QLabel* Label21 = nullptr;        // "[ Up ]"
     QLabel* Label4 = nullptr;         // "[ Rep ]"
@@ -78,33 +84,49 @@ class TForm1 : public QWidget {
     lesson::ui::GapFields gapFields{};   // Edit1 .. Edit20
     QColor CorrectionColour;
 
-    PlayerState& player() { return player_; }
-    const ScoreBook& scores() const { return scores_; }
-    const lesson::GapTable& gapTable() const { return gapTable_; }
-    const std::string& lastFeedbackSound() const { return lastFeedbackSound_; }
+    const PlayerState& player() const { return player_->state(); }
+    const ScoreBook& scores() const { return player_->scores(); }
+    const lesson::GapTable& gapTable() const { return player_->gapTable(); }
+    const std::string& lastFeedbackSound() const { return player_->lastFeedbackSound(); }
     // Replaces the file dialog of "Laden" (tests choose the file this way).
     std::function<std::optional<std::string>(const std::string& startFolder)> chooseLessonFile;
+    // Replaces the print dialog and printer (tests print into a PDF file).
+    std::function<void(QTextDocument& document)> printDocument;
 
-    void Button3Click();
-    void Button8Click();
-    void Button6Click();
-    void Button5Click();
-    void Button13Click();
-    void Label20Click();
-    void Label21Click();
-    void Label4Click();
-    void ShowPage(int n);
-    void ShowListPage();
-    void ChooseFromList(const std::string& clickedLine);
-    void ShowSelection();
-    void PickProject(const std::string& clickedLine);
+    // The events of the window, forwarded to the player.
+    void Button3Click() { player_->Button3Click(); }
+    void Label4Click() { player_->Label4Click(); }
+    void ShowPage(int n) { player_->ShowPage(n); }
+    bool openLesson(const std::string& file) { return player_->openLesson(file); }
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
-    void FormDblClick(QLineEdit* field);
-    // F11: a new screen correction factor K, asked for on the contents screen.
-    void screenCorrection();
     void RichEdit1MouseDown(const QPoint& viewportPoint);
-    // Loads a lesson file without asking (--open, a later start of the program).
-    bool openLesson(const std::string& file);
+
+    // PlayerView.
+    std::string setLessonText(const platform::StyledText& text, int fontDelta) override;
+    void clearLessonText() override;
+    void changeLessonFontSizes(int delta) override;
+    void keepSelection() override;
+    void showSelection(int line) override;
+    void showPageText(const PageText& page, bool readingPage) override;
+    void showListPage(const std::vector<std::string>& paragraphs) override;
+    void showPlainText(const std::vector<std::string>& lines, bool protocolLook) override;
+    void clearPageView() override;
+    bool placeAnswerFields(const lesson::GapTable& gaps, int fontChange) override;
+    void setFieldText(int field, const std::string& text, bool corrected) override;
+    void focusField(int field) override;
+    void setStatus(const std::string& text) override;
+    void setCounter(const std::string& text) override;
+    void setNavigation(bool down, bool up, bool rep) override;
+    void setLoadButton(const std::string& text, bool visible) override;
+    void showSideList(SideList kind, const std::vector<std::string>& lines) override;
+    void hideSideList() override;
+    bool showPicture(const std::string& path) override;
+    void showPicturePanel(bool visible) override;
+    std::optional<std::string> askLessonFile(const std::string& startFolder) override;
+    platform::ScreenPoint pageCorner() override;
+    void openCalculator(int field, bool clearVariables) override;
+    void printPageView() override;
+    void endProgram() override;
 
   signals:
     // The first activation after start has run; with an appended archive the lesson loader
@@ -137,44 +159,13 @@ class TForm1 : public QWidget {
     void applyPageMargins();
     void enterFullScreen();
 
-    // The lesson player.
     void createLessonControls();
-    void layoutLessonControls();
     void connectLessonLoader();
-    std::optional<std::string> OpenLessonDialog();
-    bool LoadArchiveLesson(const std::string& archive, const std::string& lessonName,
-                           bool appended);
-    bool openLessonFile(const std::string& file);
-    void setLessonText(const platform::StyledText& text);
-    void closeLesson();
-    void StartLesson();
-    void showSingleText();
-    void clearPlayerForLoad();
-    void hidePagePanels();
-    // No page: panels, navigation labels, counter and answer fields hidden, view white.
-    void clearPageView();
-    void showNavigation(bool down, bool up, bool rep);
-    void setStatus(const std::string& text);
-    void showPicture(const std::string& path);
-    // Gaps found, answer fields laid over them, word list and calculator hint.
-    void prepareAnswerFields(const lesson::PageOptions& options);
-    void startPageMedia(const lesson::MediaLine& media, bool keepPicture);
-    void showWordList(const std::vector<std::string>& words);
-    void showAnswerList(const EvaluationResult& result);
-    void runPageCommand(const PageCommand& command);
-    void childJumpInput();
-    bool pageTextEmpty() const;
-    std::string lessonFilePath(const std::string& name) const;
-    bool isGapField(QObject* object) const;
+    int gapFieldIndex(QObject* object) const;  // 1-based, 0 when none
 
-    PlayerState player_;
-    ScoreBook scores_;
-    lesson::GapTable gapTable_;
-    std::vector<std::string> savedAnswers_;
-    std::string lastFeedbackSound_;
+    LessonPlayer* player_ = nullptr;
     std::string lessonPlainText_;  // RichEdit3 as CR LF text
     QTextDocument* savedSelection_ = nullptr;
-    bool dialogUsed_ = false;
 
     lesson::StartupState& state_;
     platform::UserDialogs& dialogs_;

@@ -25,13 +25,14 @@ namespace textaria::player {
 namespace {
 
 // Places in the 1366 x 768 design; the start-up scaling fits them to the screen.
-constexpr QRect kButtonDesign[] = {
-    {8, 5, 92, 30}, {106, 5, 92, 30}, {204, 5, 104, 30}, {314, 5, 92, 30}, {412, 5, 92, 30}};
-constexpr QRect kDownDesign{516, 5, 72, 30};
-constexpr QRect kUpDesign{592, 5, 72, 30};
-constexpr QRect kRepeatDesign{668, 5, 82, 30};
-constexpr QRect kCounterDesign{756, 5, 120, 30};
-constexpr QRect kStatusDesign{884, 5, 474, 30};
+constexpr QRect kButtonDesign[] = {{8, 5, 84, 30},   {96, 5, 84, 30},  {184, 5, 96, 30},
+                                   {284, 5, 84, 30}, {372, 5, 84, 30}, {460, 5, 84, 30}};
+constexpr QRect kDownDesign{548, 5, 64, 30};
+constexpr QRect kUpDesign{614, 5, 64, 30};
+constexpr QRect kRepeatDesign{680, 5, 72, 30};
+constexpr QRect kCounterDesign{754, 5, 96, 30};
+// Wide enough for the calculator hint, the longest status text, at 1366 x 768.
+constexpr QRect kStatusDesign{852, 5, 506, 30};
 constexpr QRect kPictureDesign{936, 56, 414, 316};
 constexpr QRect kListDesign{1036, 384, 314, 340};
 
@@ -61,11 +62,13 @@ void TForm1::createLessonControls() {
     Button6 = makeButton(this, "Button6", texts::kEvaluateButton, kButtonDesign[2]);
     Button5 = makeButton(this, "Button5", texts::kGapsButton, kButtonDesign[3]);
     Button13 = makeButton(this, "Button13", texts::kFontButton, kButtonDesign[4]);
-    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-    connect(Button8, &QPushButton::clicked, this, [this] { Button8Click(); });
-    connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(); });
-    connect(Button5, &QPushButton::clicked, this, [this] { Button5Click(); });
-    connect(Button13, &QPushButton::clicked, this, [this] { Button13Click(); });
+    Button7 = makeButton(this, "Button7", texts::kEndButton, kButtonDesign[5]);
+    connect(Button3, &QPushButton::clicked, this, [this] { player_->Button3Click(); });
+    connect(Button8, &QPushButton::clicked, this, [this] { player_->Button8Click(); });
+    connect(Button6, &QPushButton::clicked, this, [this] { player_->Button6Click(); });
+    connect(Button5, &QPushButton::clicked, this, [this] { player_->Button5Click(); });
+    connect(Button13, &QPushButton::clicked, this, [this] { player_->Button13Click(); });
+    connect(Button7, &QPushButton::clicked, this, [this] { player_->Button7Click(); });
 
     // Status panel bold and 1 pt under the window font; the navigation labels 2 pt above it.
     QFont statusFont = font();
@@ -95,6 +98,7 @@ void TForm1::createLessonControls() {
     Panel1->setAutoFillBackground(true);
     Panel1->setFocusPolicy(Qt::StrongFocus);  // "Bewerten" moves the focus here
     Panel1->setTextFormat(Qt::PlainText);
+    Panel1->setWordWrap(true);
 
     Panel5 = new QFrame(this);
     Panel5->setObjectName(QStringLiteral("Panel5"));
@@ -133,7 +137,8 @@ void TForm1::createLessonControls() {
     Panel4 = new player::Panel4(this);
     Panel4->media().setDialogs(&dialogs_);
     Panel4->media().setPrograms(&programs_);
-    Panel4->move(kPictureDesign.right() - Panel4->width(), 740 - Panel4->height() - 8);
+    // Bottom left, where neither the picture nor the answer list can cover it.
+    Panel4->move(8, 740 - Panel4->height() - 8);
     Panel4->hide();
 
     RichEdit3 = new QTextDocument(this);
@@ -141,48 +146,38 @@ void TForm1::createLessonControls() {
     savedSelection_ = new QTextDocument(this);
 
     gapFields = lesson::ui::createGapFields(*RichEdit1);
-    for (QLineEdit* field : gapFields) field->installEventFilter(this);
+    for (std::size_t i = 0; i < gapFields.size(); ++i) {
+        QLineEdit* field = gapFields[i];
+        field->installEventFilter(this);
+        // The field scrolls when the answer is longer than the gap; the player keeps the text.
+        connect(field, &QLineEdit::textChanged, this, [this, i, field](const QString& text) {
+            if (player_) player_->setAnswer(static_cast<int>(i) + 1, text.toStdString());
+            // An answer longer than its gap widens the field up to the page's edge, so what
+            // the learner typed stays readable.
+            const int needed = field->fontMetrics().horizontalAdvance(text) + 8;
+            const int room = RichEdit1->viewport()->width() - field->x();
+            if (needed > field->width() && room > field->width())
+                field->resize(std::min(needed, room), field->height());
+        });
+    }
     RichEdit1->installEventFilter(this);
     RichEdit1->viewport()->installEventFilter(this);
     installEventFilter(this);
 }
 
 void TForm1::connectLessonLoader() {
-    connect(this, &TForm1::firstActivation, this, [this] {
-        if (!state_.appendedArchivePath.empty()) {
-            // The program's own lesson: no "Laden", except to return to its project menu.
-            LoadArchiveLesson(state_.appendedArchivePath, state_.selfContainedLesson, true);
-            if (!player_.SelectionArchive) {
-                Button3->hide();
-                return;
-            }
-            player_.ListShown = true;
-            player_.LaunchList = lesson::contains(lessonPlainText_, ".exe");
-            RichEdit1->clear();
-            setViewBackground(*RichEdit1, kListBackground);
-            Button3->setText(QString::fromUtf8(texts::kSelectionButton));
-            Button3->show();
-            Button3->setFocus();
-            setStatus(lesson::texts::kContinueWithSelection);
-        } else if (!state_.openFile.empty()) {
-            openLesson(state_.openFile);
-        }
-    });
+    connect(this, &TForm1::firstActivation, this, [this] { player_->startAppendedLesson(); });
     // Later starts of the program name their file while this window runs.
     connect(this, &TForm1::openRequested, this, [this](const QString& file) {
         if (!state_.activated) return;  // the first activation opens it
-        if (player_.TestMode && !player_.TestFinished) {
-            dialogs_.information(lesson::texts::kFinishTestFirst);
-            return;
-        }
-        openLesson(file.toStdString());
+        player_->openRequested(file.toStdString());
     });
 }
 
-bool TForm1::isGapField(QObject* object) const {
-    for (QLineEdit* field : gapFields)
-        if (field == object) return true;
-    return false;
+int TForm1::gapFieldIndex(QObject* object) const {
+    for (std::size_t i = 0; i < gapFields.size(); ++i)
+        if (gapFields[i] == object) return static_cast<int>(i) + 1;
+    return 0;
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
@@ -192,19 +187,25 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         if (mouse->button() == Qt::LeftButton &&
             (watched == Label20 || watched == Label21 || watched == Label4)) {
             emit calculatorReset();
-            if (watched == Label20) Label20Click();
-            if (watched == Label21) Label21Click();
-            if (watched == Label4) Label4Click();
+            if (watched == Label20) player_->Label20Click();
+            if (watched == Label21) player_->Label21Click();
+            if (watched == Label4) player_->Label4Click();
         }
-    } else if (type == QEvent::MouseButtonDblClick && isGapField(watched)) {
-        FormDblClick(static_cast<QLineEdit*>(watched));
+    } else if (type == QEvent::MouseButtonDblClick && gapFieldIndex(watched) != 0) {
+        player_->calculatorFromField(gapFieldIndex(watched));
         return true;
     } else if (type == QEvent::MouseButtonPress && watched == RichEdit1->viewport()) {
         emit calculatorReset();
         RichEdit1MouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
     } else if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
-        if (watched != this && watched != RichEdit1 && !isGapField(watched)) return false;
+        const int field = gapFieldIndex(watched);
+        if (watched != this && watched != RichEdit1 && field == 0) return false;
         auto* key = static_cast<QKeyEvent*>(event);
+        if (field != 0 && type == QEvent::KeyPress &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            player_->enterInField(field);
+            return true;
+        }
         switch (key->key()) {
             case Qt::Key_PageDown:
             case Qt::Key_PageUp:
@@ -220,8 +221,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             default:
                 break;
         }
-        if (type == QEvent::KeyPress && player_.ChildMode && player_.capsLock &&
-            isGapField(watched) && !key->text().isEmpty()) {
+        if (type == QEvent::KeyPress && player_->capsLockOn() && field != 0 &&
+            !key->text().isEmpty()) {
             const std::string typed = key->text().toStdString();
             const std::string capital = capsLockText(typed);
             if (capital != typed) {
@@ -239,106 +240,34 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
     switch (key) {
         case Qt::Key_PageDown:
-            runPageCommand(pageDown(player_.navigation()));
+            player_->Label20Click();
             break;
         case Qt::Key_PageUp:
-            runPageCommand(pageUp(player_.navigation()));
+            player_->Label21Click();
             break;
         case Qt::Key_F2:
-            runPageCommand((modifiers & Qt::ShiftModifier) ? childJumpFirst(player_.navigation())
-                                                           : childJumpLast(player_.navigation()));
+            if (modifiers & Qt::ShiftModifier)
+                player_->childJumpFirst();
+            else
+                player_->childJumpLast();
             break;
         case Qt::Key_F9:
-            if (player_.ChildMode && player_.CurrentPage != 0) childJumpInput();
+            player_->childJumpInput();
             break;
         case Qt::Key_F11:
-            screenCorrection();
+            player_->screenCorrection();
             break;
         case Qt::Key_F12:
-            if (player_.calculatorOption) emit calculatorRequested(nullptr, false);
+            player_->calculatorKey();
             break;
         default:
             break;
     }
 }
 
-void TForm1::screenCorrection() {
-    if (!player_.ListShown) {
-        dialogs_.information(lesson::texts::kRescaleOnlyAfterSelection);
-        return;
-    }
-    Panel4->media().endExternalViewer();
-    if (!dialogs_.askYesNo(lesson::texts::kRescaleQuestion)) return;
-    Panel4->media().StopSound();
-    Panel4->media().hidePanel();
-    clearPageView();
-    setStatus({});
-    const double k = lesson::askScaleFactor(dialogs_, state_.scaling.ScaleFactorK);
-    const int oldDelta = state_.scaling.FontDelta;
-    rescale(k);
-    // The text's sizes become the author's plus the new step; "Schrift" starts again from 0.
-    changeFontSizes(*RichEdit3,
-                    state_.scaling.FontDelta - oldDelta - player_.fontChangeTotal);
-    player_.fontChangeTotal = 0;
-    if (player_.SelectionArchive && !player_.ProjectOpen)
-        ShowSelection();
-    else if (player_.ListMode)
-        ShowListPage();
-}
-
-void TForm1::FormDblClick(QLineEdit* field) {
-    if (!player_.calculatorOption) {
-        dialogs_.information(texts::kCalculatorLocked);
-        return;
-    }
-    emit calculatorRequested(field, player_.calculatorClearsOption);
-}
-
 void TForm1::RichEdit1MouseDown(const QPoint& viewportPoint) {
-    if (!player_.LessonOpen && !player_.SelectionArchive) return;
     const std::string line = lineAtPoint(*RichEdit1, viewportPoint).toStdString();
-    if (player_.SelectionArchive && !player_.ProjectOpen && player_.ListShown) {
-        player_.SelectionLine = RichEdit1->cursorForPosition(viewportPoint).blockNumber() + 1;
-        PickProject(line);
-    } else if (player_.ListMode && !player_.PageShown) {
-        ChooseFromList(line);
-    }
-}
-
-void TForm1::setStatus(const std::string& text) { Panel1->setText(QString::fromStdString(text)); }
-
-void TForm1::showNavigation(bool down, bool up, bool rep) {
-    Label20->setVisible(down);
-    Label21->setVisible(up);
-    Label4->setVisible(rep);
-}
-
-void TForm1::hidePagePanels() {
-    RichEdit2->clear();
-    Panel3->hide();
-    Panel5->hide();
-    Image1->clear();
-}
-
-void TForm1::clearPageView() {
-    hidePagePanels();
-    showNavigation(false, false, false);
-    Label24->hide();
-    lesson::ui::clearGapFields(gapFields);
-    gapTable_ = {};
-    setViewBackground(*RichEdit1, Qt::white);
-}
-
-void TForm1::showPicture(const std::string& path) {
-    QPixmap picture(QString::fromStdString(path));
-    if (picture.isNull()) {
-        Panel5->hide();
-        return;
-    }
-    Panel5->show();
-    Panel5->raise();
-    const QSize room = Panel5->contentsRect().size() - QSize(8, 8);
-    Image1->setPixmap(picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    player_->clickLine(line, RichEdit1->cursorForPosition(viewportPoint).blockNumber() + 1);
 }
 
 }  // namespace textaria::player

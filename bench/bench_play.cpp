@@ -1,0 +1,116 @@
+// A whole lesson played through the player's logic, as textaria-cli play and the window drive
+// it: every page of a 300-page lesson shown, its 20 answers typed and evaluated. Reported per
+// page; one frame is 16 ms.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "lesson/startup_facts.h"
+#include "platform/user_dialogs.h"
+#include "player/lesson_player.h"
+#include "player/player_view.h"
+
+namespace {
+
+using namespace textaria;
+
+class SilentDialogs : public platform::UserDialogs {
+  public:
+    void information(std::string_view) override {}
+    bool askYesNo(std::string_view, std::string_view) override { return false; }
+    platform::DialogAnswer askYesNoCancel(std::string_view, std::string_view) override {
+        return platform::DialogAnswer::Cancel;
+    }
+    std::optional<std::string> inputBox(std::string_view, std::string_view,
+                                        std::string_view) override {
+        return std::nullopt;
+    }
+};
+
+// Paints nothing: what is measured is the player's own work.
+class BlindView : public player::PlayerView {
+  public:
+    std::string setLessonText(const platform::StyledText& text, int) override {
+        return platform::plainText(text);
+    }
+    void clearLessonText() override {}
+    void changeLessonFontSizes(int) override {}
+    void keepSelection() override {}
+    void showSelection(int) override {}
+    void showPageText(const player::PageText&, bool) override {}
+    void showListPage(const std::vector<std::string>&) override {}
+    void showPlainText(const std::vector<std::string>&, bool) override {}
+    void clearPageView() override {}
+    bool placeAnswerFields(const lesson::GapTable&, int) override { return true; }
+    void setFieldText(int, const std::string&, bool) override {}
+    void focusField(int) override {}
+    void setStatus(const std::string&) override {}
+    void setCounter(const std::string&) override {}
+    void setNavigation(bool, bool, bool) override {}
+    void setLoadButton(const std::string&, bool) override {}
+    void showSideList(player::SideList, const std::vector<std::string>&) override {}
+    void hideSideList() override {}
+    bool showPicture(const std::string&) override { return false; }
+    void showPicturePanel(bool) override {}
+    std::optional<std::string> askLessonFile(const std::string&) override { return {}; }
+    void endProgram() override {}
+};
+
+// 300 pages of formatted text, each with 20 gaps (numbers, alternatives, words) and options.
+std::string makeLesson(int pages) {
+    std::string rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs28\n";
+    for (int p = 1; p <= pages; ++p) {
+        const std::string n = (p < 10 ? "00" : p < 100 ? "0" : "") + std::to_string(p);
+        rtf += "{\\b #" + n + ", Seite " + std::to_string(p) + "}\\par\n";
+        rtf += "Lies den Text und f\\'fclle die L\\'fccken.\\par\n";
+        for (int line = 0; line < 4; ++line) {
+            rtf += "[" + std::to_string(line) + ",5] und [Haus\\\\Heim] und [Wort" +
+                   std::to_string(p) + "] und [B\\'e4r] und [" + std::to_string(p) + "].\\par\n";
+        }
+        rtf += "{\\fs20 \\'a7}\\par\n";
+    }
+    return rtf + "#000\\par\n}";
+}
+
+void BM_PlayLesson300Pages(benchmark::State& state) {
+    const auto folder = std::filesystem::temp_directory_path() / "textaria-bench-play";
+    std::filesystem::create_directories(folder);
+    const std::string file = (folder / "lang.rtf").string();
+    std::ofstream(file, std::ios::binary) << makeLesson(300);
+
+    lesson::StartupState startup;
+    startup.WorkFolder = (folder / "work").string();
+    SilentDialogs dialogs;
+    BlindView view;
+    player::LessonPlayer player(startup, view, dialogs);
+    if (!player.openLesson(file)) {
+        state.SkipWithError("the lesson cannot be loaded");
+        return;
+    }
+    const int pages = player.state().PageCount - 1;
+    std::mt19937 random(7);
+    for (auto _ : state) {
+        for (int page = 1; page <= pages; ++page) {
+            player.ShowPage(page);
+            const int gaps = player.gapTable().GapCount();
+            // Half right, half wrong, so corrections and the answer list are made too.
+            for (int i = 1; i <= gaps; ++i)
+                player.setAnswer(i, random() % 2 ? player.gapTable().entries[i - 1].answer : "x");
+            player.Button6Click();
+        }
+        benchmark::DoNotOptimize(player.scores().totalValues);
+    }
+    state.SetItemsProcessed(state.iterations() * pages);
+    state.counters["pages"] = pages;
+    state.counters["gaps/page"] = player.gapTable().GapCount();
+    state.counters["time/page"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * pages),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_PlayLesson300Pages)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,349 @@
+// textaria-cli play: a lesson played through the player's logic, commands from stdin, one
+// output line per event.
+#include <charconv>
+#include <cstdio>
+#include <deque>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "cli/cli_command.h"
+#include "cli/temp_folder.h"
+#include "lesson/markup_text.h"
+#include "platform/user_dialogs.h"
+#include "player/lesson_player.h"
+#include "script/input_dialogs.h"
+
+namespace textaria::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kHelp =
+    "usage: textaria-cli play LESSON [--protocol-folder DIR] [--clock \"DD.MM.YYYY HH:MM:SS\"]\n"
+    "                         [--seed N]\n"
+    "\n"
+    "Loads LESSON (.rtf or .rsd) as \"Laden\" does and plays it with commands read from\n"
+    "standard input, one per line (empty lines and lines starting with \"#\" are skipped):\n"
+    "  open N          click the title of page N on the list page\n"
+    "  dn | up | rep   the buttons \"[ Dn ]\", \"[ Up ]\", \"[ Rep ]\"\n"
+    "  type I TEXT     answer field I (1-based) holds TEXT (the rest of the line)\n"
+    "  bewerten | luecken | liste | beenden      the buttons of those names\n"
+    "  key NAME        F1..F12, pagedown, pageup, escape, enter I; prefix shift+ or ctrl+\n"
+    "  answer TEXT     queues an answer for the next dialog: yes / no, the text of an input\n"
+    "                  box (\"answer\" alone: empty; \"answer cancel\": Cancel), the 0-based\n"
+    "                  button of a selection box (-1: Escape)\n"
+    "  show            prints the page view's lines (\"| LINE\") and the answer fields\n"
+    "A dialog without a queued answer gets No, Cancel or Escape; messages are confirmed.\n"
+    "Output, one line per event: page:, status:, message:, question:, input:, select:,\n"
+    "result:, protocol:, and \"end\" at the end of input.\n"
+    "--protocol-folder sets where protocols go (default: the current folder); --clock fixes\n"
+    "their date and time; --seed N seeds every random choice.\n"
+    "Exit status 0 on success, 1 when LESSON cannot be read, 2 for a usage error.\n";
+
+// A text's line breaks as "\n", so that every event stays on one line.
+std::string oneLine(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        if (text[i] == '\r' || text[i] == '\n')
+            out += "\\n";
+        else
+            out += text[i];
+    }
+    return out;
+}
+
+void say(const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+// The learner at the keyboard: answers come from the queue the script fills.
+class ScriptedDialogs : public platform::UserDialogs, public script::InputDialogs {
+  public:
+    std::deque<std::string> answers;
+
+    void information(std::string_view text) override { say("message: " + oneLine(text)); }
+
+    bool askYesNo(std::string_view text, std::string_view) override {
+        const bool yes = next() == "yes";
+        say("question: " + oneLine(text) + " -> " + (yes ? "yes" : "no"));
+        return yes;
+    }
+
+    platform::DialogAnswer askYesNoCancel(std::string_view text, std::string_view) override {
+        const auto answer = next();
+        const auto result = answer == "yes"  ? platform::DialogAnswer::Yes
+                            : answer == "no" ? platform::DialogAnswer::No
+                                             : platform::DialogAnswer::Cancel;
+        say("question: " + oneLine(text) + " -> " +
+            (result == platform::DialogAnswer::Yes  ? "yes"
+             : result == platform::DialogAnswer::No ? "no"
+                                                    : "cancel"));
+        return result;
+    }
+
+    std::optional<std::string> inputBox(std::string_view, std::string_view prompt,
+                                        std::string_view) override {
+        const auto answer = next();
+        if (!answer || *answer == "cancel") {
+            say("input: " + oneLine(prompt) + " -> cancel");
+            return std::nullopt;
+        }
+        say("input: " + oneLine(prompt) + " -> " + oneLine(*answer));
+        return answer;
+    }
+
+    std::optional<std::string> enterData(const script::EntryRequest& request) override {
+        return inputBox({}, request.prompt, request.defaults);
+    }
+
+    int select(const script::SelectRequest& request) override {
+        const auto answer = next();
+        int index = -1;
+        if (answer) {
+            const char* end = answer->data() + answer->size();
+            if (std::from_chars(answer->data(), end, index).ptr != end) index = -1;
+        }
+        if (index < -1 || index >= request.count) index = -1;
+        say("select: " + oneLine(request.prompt) + " (" + std::to_string(request.count) + ") -> " +
+            std::to_string(index));
+        return index;
+    }
+
+  private:
+    std::optional<std::string> next() {
+        if (answers.empty()) return std::nullopt;
+        std::string answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+// The page view as text: what it holds is printed on "show"; changes are events.
+class TextView : public player::PlayerView {
+  public:
+    player::LessonPlayer* player = nullptr;
+    bool ended = false;
+
+    std::string setLessonText(const platform::StyledText& text, int) override {
+        return platform::plainText(text);
+    }
+    void clearLessonText() override {}
+    void changeLessonFontSizes(int) override {}
+    void keepSelection() override {}
+    void showSelection(int) override { say("page: 0"); }
+    void showPageText(const player::PageText& page, bool) override {
+        say("page: " + std::to_string(page.number) + (page.title.empty() ? "" : " " + page.title));
+    }
+    void showListPage(const std::vector<std::string>&) override { say("page: 0"); }
+    void showPlainText(const std::vector<std::string>&, bool) override {}
+    void clearPageView() override {}
+    bool placeAnswerFields(const lesson::GapTable&, int) override { return true; }
+    void setFieldText(int, const std::string&, bool) override {}
+    void focusField(int) override {}
+    void setStatus(const std::string& text) override {
+        if (text == status_) return;
+        status_ = text;
+        say("status: " + oneLine(text));
+    }
+    void setCounter(const std::string&) override {}
+    void setNavigation(bool, bool, bool) override {}
+    void setLoadButton(const std::string&, bool) override {}
+    void showSideList(player::SideList, const std::vector<std::string>&) override {}
+    void hideSideList() override {}
+    bool showPicture(const std::string&) override { return true; }
+    void showPicturePanel(bool) override {}
+    std::optional<std::string> askLessonFile(const std::string&) override { return std::nullopt; }
+    void pageResultStored(const std::string& line) override { say("result: " + line); }
+    void protocolWritten(const std::string& path) override {
+        const bool json = path.size() > 5 && path.compare(path.size() - 5, 5, ".json") == 0;
+        say(std::string(json ? "protocol-json: " : "protocol: ") + path);
+    }
+    void endProgram() override { ended = true; }
+
+  private:
+    std::string status_;
+};
+
+void show(const player::LessonPlayer& player) {
+    const std::string& text = player.pageText();
+    for (const auto& line : lesson::splitLines(text))
+        say("| " + std::string(lesson::lineText(text, line)));
+    if (!player.state().hasAnswerFields) return;
+    for (int i = 1; i <= player.gapTable().GapCount(); ++i)
+        say("field " + std::to_string(i) + ": " + player.answer(i));
+}
+
+std::optional<int> number(std::string_view text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    if (text.empty() || std::from_chars(text.data(), end, value).ptr != end) return std::nullopt;
+    return value;
+}
+
+std::optional<player::ClockReading> parseClock(const std::string& text) {
+    // "DD.MM.YYYY HH:MM:SS"
+    if (text.size() != 19 || text[2] != '.' || text[5] != '.' || text[10] != ' ' ||
+        text[13] != ':' || text[16] != ':')
+        return std::nullopt;
+    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9, 11, 12, 14, 15, 17, 18})
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    return player::ClockReading{text.substr(0, 10), text.substr(11)};
+}
+
+// The line of the list page that carries page N's title.
+std::string titleLine(const player::LessonPlayer& player, int page) {
+    const auto& pages = player.state().pages.pages;
+    if (page < 1 || page > static_cast<int>(pages.size())) return {};
+    return "   " + pages[static_cast<std::size_t>(page - 1)].title;
+}
+
+// Runs one command; false with a message for a usage error.
+bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedDialogs& dialogs,
+                std::string& error) {
+    const auto blank = line.find(' ');
+    const std::string word = line.substr(0, blank);
+    const std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
+    if (word == "open") {
+        const auto n = number(rest);
+        if (!n) return error = "open needs a page number: " + line, false;
+        // Clicking a line that names no page is a click on the list page all the same.
+        const std::string title = titleLine(player, *n);
+        player.clickLine(title.empty() ? "   " + rest : title, *n + 1);
+    } else if (word == "dn") {
+        player.Label20Click();
+    } else if (word == "up") {
+        player.Label21Click();
+    } else if (word == "rep") {
+        player.Label4Click();
+    } else if (word == "type") {
+        const auto space = rest.find(' ');
+        const auto field = number(rest.substr(0, space));
+        if (!field || *field < 1 || *field > lesson::kMaxGaps)
+            return error = "answer field out of range (1 to 20): " + line, false;
+        player.setAnswer(*field, space == std::string::npos ? "" : rest.substr(space + 1));
+    } else if (word == "bewerten") {
+        player.Button6Click();
+    } else if (word == "luecken") {
+        player.Button5Click();
+    } else if (word == "liste") {
+        player.Button8Click();
+    } else if (word == "beenden") {
+        player.Button7Click();
+    } else if (word == "answer") {
+        dialogs.answers.push_back(rest);
+    } else if (word == "show") {
+        show(player);
+    } else if (word == "key") {
+        std::string name = rest;
+        bool shift = false;
+        if (name.rfind("shift+", 0) == 0) {
+            shift = true;
+            name = name.substr(6);
+        } else if (name.rfind("ctrl+", 0) == 0) {
+            name = name.substr(5);
+        }
+        const std::string lower = lesson::asciiLowerCase(name);
+        if (lower == "pagedown") {
+            player.Label20Click();
+        } else if (lower == "pageup") {
+            player.Label21Click();
+        } else if (lower.rfind("enter ", 0) == 0) {
+            const auto field = number(lower.substr(6));
+            if (!field || *field < 1 || *field > lesson::kMaxGaps)
+                return error = "answer field out of range (1 to 20): " + line, false;
+            player.enterInField(*field);
+        } else if (lower == "f2") {
+            if (shift)
+                player.childJumpFirst();
+            else
+                player.childJumpLast();
+        } else if (lower == "f9") {
+            player.childJumpInput();
+        } else if (lower == "f11") {
+            player.screenCorrection();
+        } else if (lower == "f12") {
+            player.calculatorKey();
+        } else if (lower == "escape" ||
+                   (lower.size() >= 2 && lower[0] == 'f' && number(lower.substr(1)) &&
+                    *number(lower.substr(1)) >= 1 && *number(lower.substr(1)) <= 12)) {
+            // Keys of pictures, printing and media: nothing of them plays without windows.
+        } else {
+            return error = "unknown key: " + rest, false;
+        }
+    } else {
+        return error = "unknown command: " + line, false;
+    }
+    return true;
+}
+
+int run(const CommandArgs& args) {
+    std::string lessonPath;
+    std::string protocolFolder;
+    std::optional<player::ClockReading> clock;
+    std::optional<unsigned> seed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--protocol-folder" && hasValue) {
+            protocolFolder = args[++i];
+        } else if (a == "--clock" && hasValue) {
+            clock = parseClock(args[++i]);
+            if (!clock) return fail("play", "--clock takes \"DD.MM.YYYY HH:MM:SS\"", kExitUsage);
+        } else if (a == "--seed" && hasValue) {
+            const auto n = number(args[++i]);
+            if (!n || *n < 0) return fail("play", "--seed takes a whole number", kExitUsage);
+            seed = static_cast<unsigned>(*n);
+        } else if (a.rfind("--", 0) == 0 || !lessonPath.empty()) {
+            return fail("play", "unexpected argument: " + a + " (see --help)", kExitUsage);
+        } else {
+            lessonPath = a;
+        }
+    }
+    if (lessonPath.empty()) return fail("play", "needs a LESSON (see --help)", kExitUsage);
+    std::error_code ec;
+    if (!fs::is_regular_file(lessonPath, ec))
+        return fail("play", lessonPath + ": no such file", kExitUnreadable);
+
+    TempFolder work("play");
+    if (!work.ok()) return fail("play", "cannot create a temporary folder", kExitUnreadable);
+    lesson::StartupState startup;
+    startup.StartFolder = fs::current_path(ec).string();
+    startup.WorkFolder = work.path().string();
+    startup.ProtocolFolder =
+        fs::absolute(protocolFolder.empty() ? startup.StartFolder : protocolFolder, ec).string();
+
+    ScriptedDialogs dialogs;
+    TextView view;
+    player::LessonPlayer player(startup, view, dialogs);
+    player.setInputDialogs(&dialogs);
+    if (clock) player.setClock([reading = *clock] { return reading; });
+    if (seed) player.seed(*seed);
+    view.player = &player;
+    if (!player.openLesson(fs::absolute(lessonPath, ec).string()))
+        return fail("play", lessonPath + ": cannot be read as a lesson", kExitUnreadable);
+
+    std::string line;
+    std::string error;
+    while (!view.ended && std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line.front() == '#') continue;
+        if (!runCommand(line, player, dialogs, error)) {
+            std::fflush(stdout);
+            return fail("play", error, kExitUsage);
+        }
+    }
+    say("end");
+    return std::fflush(stdout) == 0 ? kExitOk : kExitUnreadable;
+}
+
+const CommandRegistration registration({"play", "play a lesson with commands from stdin", kHelp,
+                                        run});
+
+}  // namespace
+
+}  // namespace textaria::cli

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# textaria-cli play on whole lessons: each play/NAME.play (first line "#> LESSON") must print
+# play/NAME.out; protocol paths are written as <protocols>.
+cli=$1; tests=$2
+dir=$tests/cli/play
+failures=0
+for script in "$dir"/*.play; do
+    name=$(basename "$script" .play)
+    lesson=$(head -1 "$script" | sed 's/^#> *//')
+    protocols=$(mktemp -d)
+    got=$("$cli" play "$dir/$lesson" --protocol-folder "$protocols" --clock "07.12.2026 09:30:15" \
+          --seed 7 < "$script" 2>&1 | sed "s#$protocols#<protocols>#g")
+    rm -rf "$protocols"
+    if [ "${UPDATE_GOLDEN:-}" = 1 ]; then printf '%s\n' "$got" > "$dir/$name.out"; continue; fi
+    if ! diff -u "$dir/$name.out" <(printf '%s\n' "$got"); then
+        echo "play $name: output differs"; failures=$((failures + 1))
+    fi
+done
+# Usage errors and unreadable lessons.
+echo "frobnicate" | "$cli" play "$dir/test.rtf" >/dev/null 2>&1
+[ $? -eq 2 ] || { echo "an unknown command must exit 2"; failures=$((failures + 1)); }
+echo "type 21 x" | "$cli" play "$dir/test.rtf" >/dev/null 2>&1
+[ $? -eq 2 ] || { echo "field 21 must exit 2"; failures=$((failures + 1)); }
+"$cli" play /no/such/lesson.rtf </dev/null >/dev/null 2>&1
+[ $? -eq 1 ] || { echo "a missing lesson must exit 1"; failures=$((failures + 1)); }
+exit $failures
