@@ -136,7 +136,8 @@ bool runKeywords(RunContext& run, std::string_view line, std::string_view key) {
 }  // namespace
 
 void RunContext::holdBox(std::string_view text) {
-    const DialogPosition& at = state.dialogPosition;
+    // DialogPosition is shared with the data entry grid and the selection box.
+    const DialogPosition& at = env.input.position;
     env.dialogs.informationAt(text, {at.left, at.top});
     afterBox();
 }
