@@ -95,13 +95,15 @@ bool runKeywords(RunContext& run, std::string_view line, std::string_view key) {
     if (has("zufun0")) cyclicChoiceKeyword(run);
     if (has("zufun1")) randomChoiceKeyword(run, 1);
     if (has("zufun2")) randomChoiceKeyword(run, 2);
-    const std::string s = slots[0];
-    if (has("fun1q")) slots[0] = "(" + s + ")^2";
-    if (has("fun1x")) slots[0] = "x*(" + s + ")";
-    if (has("fun1m")) slots[0] = "x*(" + s + ")^2";
-    if (has("fun1bo")) slots[0] = "sqrt(1+(" + s + ")^2)";
-    if (has("fun1bx")) slots[0] = "x*sqrt(1+(" + s + ")^2)";
-    if (has("fun1by")) slots[0] = "(" + slots[1] + ")*sqrt(1+(" + s + ")^2)";
+    if (has("fun1")) {
+        const std::string s = slots[0];
+        if (has("fun1q")) slots[0] = "(" + s + ")^2";
+        if (has("fun1x")) slots[0] = "x*(" + s + ")";
+        if (has("fun1m")) slots[0] = "x*(" + s + ")^2";
+        if (has("fun1bo")) slots[0] = "sqrt(1+(" + s + ")^2)";
+        if (has("fun1bx")) slots[0] = "x*sqrt(1+(" + s + ")^2)";
+        if (has("fun1by")) slots[0] = "(" + slots[1] + ")*sqrt(1+(" + s + ")^2)";
+    }
     for (const char* op : {"ifle", "ifls", "ifge", "ifgr", "ifeq", "ifne"}) {
         if (has(op)) conditionalJump(run, argument, op);
     }
