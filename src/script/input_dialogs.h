@@ -18,12 +18,12 @@ struct DialogPosition {
 
 // What a script asks the data entry grid for (the arguments of PrepareEntry).
 struct EntryRequest {
-    int kind = 1;                     // 1: plain prompt; 2, 3: point or vector coordinates
-    int count = 1;                    // cells, at least 1
-    std::string names;                // comma-separated names (the prompt of kinds 2 and 3)
-    std::string prompt;               // the prompt of kind 1
-    std::string defaults;             // comma-separated initial cell contents
-    bool calculatorAllowed = false;   // a double click on a cell may open the calculator
+    int kind = 1;                    // 1: plain prompt; 2, 3: point or vector coordinates
+    int count = 1;                   // cells, at least 1
+    std::string names;               // comma-separated names (the prompt of kinds 2 and 3)
+    std::string prompt;              // the prompt of kind 1
+    std::string defaults;            // comma-separated initial cell contents
+    bool calculatorAllowed = false;  // a double click on a cell may open the calculator
 };
 
 // What the selection box is asked (SelectMode, SelectCount, SelectPrompt, SelectNoZero).

@@ -8,6 +8,33 @@ inline constexpr const char* kEditorCaption = "SCRIPTUM, Programmieren in Mathem
 inline constexpr const char* kEntryCaption = "Dateneingabe (Tab/Ret/Esc/Ok)";
 inline constexpr const char* kSelectCaption = "Auswahlbox";
 
+// ---- Script runner and commands ----------------------------------------------------------
+// Evaluation errors: of a command's arguments, of a line, of an expression line.
+inline constexpr const char* kEvaluationError = " Auswertungsfehler ! ";
+inline constexpr const char* kLineEvaluationError = "Auswertungs-Fehler !";
+inline constexpr const char* kExpressionEvaluationError = " Auswertungs-Fehler ";
+inline constexpr const char* kHoldBoxTitle = "<Esc><ok>";
+inline constexpr const char* kInputAbort = "Abbruch: Fehler 1";
+inline constexpr const char* kWrongInput = "Falsche Eingabe";
+inline constexpr const char* kPointInputPrompt = "Eingabe von Punkt (Vektor) ";
+inline constexpr const char* kTextInputTitle = "Text eingeben";
+inline constexpr const char* kTextInputDefaultCaption = "Formel";
+inline constexpr const char* kContinue = "Weiter";
+inline constexpr const char* kScriptEnd = "Skript-Ende";
+// Result texts of commands; the blanks belong to them.
+inline constexpr const char* kProcessAborted = "Prozess abgebrochen !";
+inline constexpr const char* kSystemNotSolvable = " System nicht eindeutig lösbar !";
+inline constexpr const char* kXySaveTitle = "Speichern eines Textfiles";
+inline constexpr const char* kXyLoadTitle = "Laden eines Textfiles";
+inline constexpr const char* kXyFilePrompt =
+    "xyfile*.txt (* = beliebige Nummer)\rmit den Zahlenwerten  X; Y  ......\r ";
+inline constexpr const char* kXyFileDefault = "xyfile";
+inline constexpr const char* kNotFound = "nicht gefunden !";
+inline constexpr const char* kFontHint =
+    "Wenn keine Anzeige von Mathematiksymbolen,\rdann den Zeichensatz \"linedraw.ttf\" nach  "
+    "\rC:\\WINDOWS\\FONT kopieren und installieren.";
+// ---- end of script runner and commands ---------------------------------------------------
+
 // The drawing surface.
 inline constexpr const char* kXAxis = "X-Achse";
 inline constexpr const char* kYAxis = "Y-Achse";
