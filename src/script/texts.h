@@ -44,4 +44,12 @@ inline constexpr const char* kDataError = "Daten-Fehler";
 inline constexpr const char* kProblemTitle = "Problem";
 inline constexpr const char* kPictureFilter = "JPG-Dateien |*.jpg";
 
+// Results of the geometry and plotting commands.
+inline constexpr const char* kNoEllipse = "Keine Ellipse";
+inline constexpr const char* kNoHyperbola = "Keine Hyperbel";
+inline constexpr const char* kNoParabola = "Keine Parabel";
+inline constexpr const char* kNoIntersection = "Kein Schnittpunkt";
+inline constexpr const char* kNoIntersections = "Keine Schnittpunkte";
+inline constexpr const char* kNormalDensityLine = "y = exp(-z*z/2)/sqrt(2*pi)";
+
 }  // namespace textaria::script::texts
