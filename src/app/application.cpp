@@ -16,6 +16,7 @@ Application::Application(const std::string& programPath, const StartupOptions& o
     state_.startup.programPath = programPath;
     state_.startup.parameters = options.parameters;
     state_.startup.openFile = options.openFile;
+    scriptFile_ = options.scriptFile;
 }
 
 // The windows go before the state they refer to; the main window last, as it empties the
@@ -36,20 +37,21 @@ bool Application::createWindows() {
     form13_ = std::make_unique<calc::TForm13>(state_.variables);
     connect(form1_.get(), &player::TForm1::calculatorReset, this,
             [this] { form13_->calculator().setResetOnOpen(true); });
-    connect(form1_.get(), &player::TForm1::calculatorRequested, this,
-            [this](QLineEdit* field, bool clearVariables) {
-                if (clearVariables) form13_->calculator().clearSavedVariables();
-                form13_->exec();
-                if (field)
-                    field->setText(
-                        QString::fromStdString(form13_->calculator().calculatorResult()));
-            });
+    connect(
+        form1_.get(), &player::TForm1::calculatorRequested, this,
+        [this](QLineEdit* field, bool clearVariables) {
+            if (clearVariables) form13_->calculator().clearSavedVariables();
+            form13_->exec();
+            if (field)
+                field->setText(QString::fromStdString(form13_->calculator().calculatorResult()));
+        });
     form30_ = std::make_unique<player::TForm30>();
     form30_->setPrograms(&state_.programs);
     form30_->setDialogs(&state_.dialogs);
     if (form1_->Panel4) form1_->Panel4->setRecorderWindow(form30_.get());
-    form2_ = std::make_unique<script::TForm2>(state_.dialogs, state_.fonts);
+    form2_ = std::make_unique<script::TForm2>(state_.dialogs, state_.fonts, state_.variables);
     if (!form2_->startedUp()) return false;
+    form2_->onCalculator = [this] { form13_->exec(); };
     form27_ = std::make_unique<script::TForm27>();
     form28_ = std::make_unique<script::TForm28>();
     return true;
@@ -57,6 +59,7 @@ bool Application::createWindows() {
 
 void Application::show() {
     if (form1_) form1_->show();
+    if (form2_ && !scriptFile_.empty() && form2_->openScript(scriptFile_)) form2_->showMaximized();
 }
 
 void Application::anotherStart(const QStringList& arguments) {

@@ -69,6 +69,7 @@ class Application : public QObject {
 
   private:
     ApplicationState state_;
+    std::string scriptFile_;  // opened in the script editor when the program shows
     std::unique_ptr<player::TForm1> form1_;
     std::unique_ptr<calc::TForm13> form13_;
     std::unique_ptr<player::TForm30> form30_;

@@ -8,7 +8,8 @@ StartupOptions parseStartupOptions(const std::vector<std::string>& arguments) {
     StartupOptions options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
-        const bool takesValue = a == "--open" || a == "--screenshot" || a == "--quit-after";
+        const bool takesValue =
+            a == "--open" || a == "--script" || a == "--screenshot" || a == "--quit-after";
         if (!takesValue) {
             options.parameters.push_back(a);
             continue;
@@ -20,6 +21,8 @@ StartupOptions parseStartupOptions(const std::vector<std::string>& arguments) {
         const std::string& value = arguments[++i];
         if (a == "--open") {
             options.openFile = value;
+        } else if (a == "--script") {
+            options.scriptFile = value;
         } else if (a == "--screenshot") {
             options.screenshotFile = value;
         } else {
