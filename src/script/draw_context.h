@@ -65,10 +65,13 @@ struct DrawingContext {
 
     // The spare picture of SCS/SCR.
     platform::CanvasImage spare;
-    // The polygon last drawn with LIN, with the letter of its first vertex.
+    // The polygon last drawn with LIN, and the letter its image points start with.
     std::vector<calc::Point2> lastPolygon;
+    char nextPolygonLetter = 'A';
     // A picture drawn under each new coordinate system (KOR), empty for none.
     std::string backgroundPicture;
+    // Where picture files are read and written; none: pictures are not loaded.
+    platform::PictureFiles* pictureFiles = nullptr;
 
     int width() const { return surface.width(); }
     int height() const { return surface.height(); }

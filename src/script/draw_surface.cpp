@@ -190,16 +190,19 @@ void coordinateSystem(DrawingContext& ctx, double range, int mode, bool clear,
             drawFrame(ctx, 1);
             break;
     }
-    if (ctx.scriptHasPageMarks) {
-        const std::string hint = texts::kPageBackHint;
-        const int points = static_cast<int>(ctx.textFont.points);
-        const platform::TextExtent extent = axisTextExtent(ctx, hint, points);
-        writeAxisText(ctx, {ctx.width() - extent.width - 2, ctx.height() - extent.height - 2}, hint,
-                      points);
-    }
+    drawPageBackHint(ctx);
     ctx.lessonMode = mirror;
     ctx.showSurface();
     ctx.copyToLesson();
+}
+
+void drawPageBackHint(DrawingContext& ctx) {
+    if (!ctx.scriptHasPageMarks) return;
+    const std::string hint = texts::kPageBackHint;
+    const int points = static_cast<int>(ctx.textFont.points);
+    const platform::TextExtent extent = axisTextExtent(ctx, hint, points);
+    writeAxisText(ctx, {ctx.width() - extent.width - 2, ctx.height() - extent.height - 2}, hint,
+                  points);
 }
 
 std::string rebuildCommandText(std::string_view text) {

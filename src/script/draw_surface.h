@@ -22,6 +22,9 @@ void coordinateSystem(DrawingContext& ctx, double range, int mode, bool clear,
 // The grid spacing of mode 2 for a range.
 int gridSpacing(int range);
 
+// "<F2=Back>" in the bottom right corner when the script has page marks.
+void drawPageBackHint(DrawingContext& ctx);
+
 // A text line of a script command rebuilt from its upper-case, blank-free form: lower case, a
 // double quote makes the next letter a capital, "_" is a blank, blank runs collapsed.
 std::string rebuildCommandText(std::string_view text);
