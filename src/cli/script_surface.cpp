@@ -1,7 +1,6 @@
 #include "cli/script_surface.h"
 
 #include <QGuiApplication>
-#include <cmath>
 
 namespace textaria::cli {
 
