@@ -36,7 +36,7 @@ void writeText(DrawingContext& ctx, platform::CanvasPoint at, std::string_view t
 // The top-left corner of text row n (1..25; anything else is row 1).
 platform::CanvasPoint textRowCorner(const DrawingContext& ctx, int row);
 
-// Latin letters as the Greek ones the "Symbol" font shows for them (UTF-8).
+// A text as the "Symbol" font shows it: Latin letters as Greek ones (UTF-8).
 std::string symbolFontText(std::string_view text);
 // The label of the angle a-s-b, near the angle at distance |r| from s.
 void writeAngleLabel(DrawingContext& ctx, Point2 a, Point2 s, Point2 b, double r,
