@@ -183,6 +183,10 @@ void TForm2::createControls() {
     Panel3->resize(canvas_.width() + 12, canvas_.height() + 12);
     Image1 = new SurfaceView(canvas_, drawing_, Panel3);
     Image1->move(4, 4);
+    // Script boxes open below the drawing panel and follow it when it is dragged.
+    connect(Image1, &SurfaceView::panelMoved, this, [this](QPoint at) {
+        state_.dialogPosition = {at.x() - 5, at.y() + Panel3->height() + 50};
+    });
     Panel3->hide();
 }
 
