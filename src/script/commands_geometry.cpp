@@ -62,11 +62,11 @@ void pointCommand(CommandCall& call) {
 
 void renamePoint(CommandCall& call) {
     const char target = letterOf(call, 0);
-    if (target == 0) {
+    const std::size_t n = call.spaceMode() ? 3 : 2;
+    if (target == 0 || call.count() < 2 * n) {
         call.reportError();
         return;
     }
-    const std::size_t n = call.spaceMode() ? 3 : 2;
     const double* old = call.numbers.values.data() + n;
     if (call.spaceMode())
         call.state.numeric.points3D[target] = {old[0], old[1], old[2]};
