@@ -4,6 +4,7 @@
 
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -22,6 +23,14 @@ std::string fileBytes(const QString& path) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+// The text of a PDF file, through poppler's pdftotext.
+QString pdfText(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 struct Editor {
@@ -102,6 +111,18 @@ TEST(EditorWindow, ScriptPrintsPageByPageToPdf) {
                                [&] { return ++asked < 2; }),
               2);
     EXPECT_GT(QFileInfo(pdf).size(), 500);
+    const QString text = pdfText(pdf);
+    EXPECT_TRUE(text.contains(QStringLiteral("<Seite 1>")) &&
+                text.contains(QStringLiteral("<Seite 2>")));
+    EXPECT_TRUE(text.contains(QStringLiteral("b = 2")));
+    EXPECT_FALSE(text.contains(QStringLiteral("c = 3")));
+
+    QPrinter picturePrinter(QPrinter::HighResolution);
+    picturePrinter.setOutputFormat(QPrinter::PdfFormat);
+    const QString picturePdf = dir.filePath(QStringLiteral("grafik.pdf"));
+    picturePrinter.setOutputFileName(picturePdf);
+    printPicture(picturePrinter, e.form.surfaceImage(), QStringLiteral("Grafik 1"));
+    EXPECT_TRUE(pdfText(picturePdf).contains(QStringLiteral("Grafik 1")));
 }
 
 TEST(EditorWindow, TextKeys) {
