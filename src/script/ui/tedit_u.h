@@ -68,6 +68,9 @@ class TForm2 : public QMainWindow {
     DrawingContext& drawing() { return drawing_; }
     const std::string& fileName() const { return fileName_; }
 
+    // The lesson picture that every drawing is repeated on while a lesson runs a script.
+    void setLessonPicture(platform::Canvas* picture) { drawing_.lessonPicture = picture; }
+
     // F7: the calculator, opened modally by the program.
     std::function<void()> onCalculator;
 
