@@ -76,11 +76,13 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Libraries the programs link against come from dpkg-shlibdeps; what is only loaded at run
 # time is named here: GStreamer plays MP3 (mpg123, pulsesink in plugins-good), the lesson
-# fonts have Arial/Courier metrics, the script editor draws with DejaVu Sans Mono, and
-# xdg-utils finds the programs that open videos and documents.
+# fonts have Arial/Courier metrics, the script editor draws with DejaVu Sans Mono, Qt's own
+# dialogs speak German from qt6-translations-l10n, and xdg-utils finds the programs that open
+# videos and documents.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation, fonts-dejavu-core, xdg-utils")
+    "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation, fonts-dejavu-core, \
+qt6-translations-l10n, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -37,7 +37,8 @@ grep '^usr/share/mime/.' "$tmp/contents" | grep -qv '^usr/share/mime/packages/' 
 [ "$(dpkg-deb -f "$deb" Architecture)" = amd64 ] || fail "architecture"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "version"
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-for p in gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation fonts-dejavu-core; do
+for p in gstreamer1.0-plugins-base gstreamer1.0-plugins-good fonts-liberation fonts-dejavu-core \
+    qt6-translations-l10n; do
     grep -qx "$p" <<<"$depends" || fail "Depends lacks $p (loaded at run time)"
 done
 for p in $depends; do
@@ -81,6 +82,7 @@ grep -qx "$mime_type:textaria" "$tmp/mime/icons" || fail "lessons do not show th
 demo=$root/usr/share/textaria/demo.rsd
 cli=$root/usr/bin/textaria-cli
 "$cli" --help | grep -q '^  lesson' || fail "textaria-cli --help"
+[ "$("$root/usr/bin/textaria" --version)" = "textaria $version" ] || fail "textaria --version"
 "$cli" lesson "$demo" >"$tmp/demo.json" 2>"$tmp/err" || fail "lesson demo.rsd: $(cat "$tmp/err")"
 grep -q '"kind": "list"' "$tmp/demo.json" && grep -q '"title": "01, Willkommen"' "$tmp/demo.json" ||
     fail "lesson demo.rsd: $(head -c 400 "$tmp/demo.json")"
