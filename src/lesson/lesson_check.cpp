@@ -113,10 +113,17 @@ void checkOptionLines(CheckContext& cx, const PageView& page) {
                 anyMarker = anyMarker || m != "µ";
             }
         }
+        for (std::size_t at = rest.find("\xC2\xA0"); at != std::string::npos;
+             at = rest.find("\xC2\xA0"))
+            rest.erase(at, 2);  // word processors put no-break spaces between signs
         std::erase_if(rest, [](char c) { return c == ' ' || c == '\t'; });
         if (rest.empty()) continue;
         const std::size_t offset = page.bodyBegin + lines[i].begin;
-        if (!anyMarker) {
+        // Options hold no letters: a line with words is text that happens to hold a sign.
+        const bool words = std::any_of(rest.begin(), rest.end(), [](char c) {
+            return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        });
+        if (!anyMarker || words) {
             std::string_view found;
             for (std::string_view c : kOptionCharacters)
                 if (contains(line, c)) {

@@ -122,6 +122,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "#01 A|Text [a]|Wie alt bist du?|#02 B|Text|?4 $|#03 C|[x]|$ §|#00",
                   {},
                   {"1:3:w:the line \"Wie alt bist du?\"", "2:6:w:\"?4\" in the option line"}},
+        CheckCase{"option_line_with_words_and_signs",
+                  "#01 A|Text [a]|Gern?~ Antwort: [ 0 ]|#02 B|Text|$\xC2\xA0§|#00",
+                  {},
+                  {"1:3:w:contains \"~\", so it is read as an option line"}},
         CheckCase{"questionnaire",
                   "#01 _Info|Willkommen|#02 F01|?F01: Gern?|~|Antwort: [ 0 ]|?5|#03 F02|Frage "
                   "ohne Zeile [ 0 ]|?5|#04 F03|?F03: Noch?|~|?3|#00",
@@ -184,6 +188,25 @@ TEST(LessonCheckArchive, ReportsTheLessonTextNameAndSkippedMembers) {
     EXPECT_NE(right.findings[1].message.find("the archive holds titelbild.jpg, but"),
               std::string::npos);
     EXPECT_TRUE(right.hasErrors());
+}
+
+TEST(LessonCheckArchive, ReportsRefusedMembersAndDamage) {
+    ScratchFolder folder;
+    testing::RawArchive archive;
+    archive.member(0, "kurs.rtf", "#01 A\r\n{../boese.jpg}\r\nText\r\nText\r\n#00\r\n");
+    archive.member(1, "../boese.jpg", "j");
+    archive.record(2, "rest.jpg", 10, 1'000'000'000);
+    archive.save(folder / "kurs.rsd");
+    std::filesystem::create_directory(folder / "work");
+    const LessonCheckReport report = checkLessonFile(folder / "kurs.rsd", folder / "work");
+    std::vector<std::string> lines;
+    for (const CheckFinding& f : report.findings) lines.push_back(formatFinding("k", f));
+    ASSERT_EQ(lines.size(), 3u) << ::testing::PrintToString(lines);
+    EXPECT_EQ(lines[0].rfind("k:0:0: error: the member \"../boese.jpg\" is never unpacked (", 0),
+              0u);
+    EXPECT_EQ(lines[1].rfind("k:0:0: error: the archive is damaged", 0), 0u);
+    EXPECT_EQ(lines[2].rfind("k:1:2: error: the link \"{../boese.jpg}\"", 0), 0u);
+    EXPECT_FALSE(std::filesystem::exists(folder / "boese.jpg"));
 }
 
 TEST(LessonCheckArchive, UnreadableArchiveIsNoFinding) {
