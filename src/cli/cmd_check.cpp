@@ -10,6 +10,9 @@ namespace textaria::cli {
 
 namespace {
 
+// A lesson with an error, like one that cannot be read, is not fit to give out.
+constexpr int kExitErrorsFound = 1;
+
 constexpr const char* kHelp =
     "usage: textaria-cli check LESSON...\n"
     "\n"
@@ -42,14 +45,15 @@ int run(const CommandArgs& args) {
     for (const std::string& file : args) {
         // Each archive unpacks into its own folder, so lessons never see each other's files.
         TempFolder scratch("check");
-        if (!scratch.ok()) return fail("check", "no temporary folder to unpack into", 1);
+        if (!scratch.ok())
+            return fail("check", "no temporary folder to unpack into", kExitUnreadable);
         const lesson::LessonCheckReport report = lesson::checkLessonFile(file, scratch.path());
         for (const lesson::CheckFinding& finding : report.findings)
             std::printf("%s\n", lesson::formatFinding(file, finding).c_str());
-        if (!report.unreadable.empty()) fail("check", report.unreadable, 1);
-        if (report.hasErrors()) status = 1;
+        if (!report.unreadable.empty()) fail("check", report.unreadable, kExitUnreadable);
+        if (report.hasErrors()) status = kExitErrorsFound;
     }
-    if (std::fflush(stdout) != 0) return fail("check", "cannot write the output", 1);
+    if (std::fflush(stdout) != 0) return fail("check", "cannot write the output", kExitUnreadable);
     return status;
 }
 
