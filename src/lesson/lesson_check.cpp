@@ -189,9 +189,12 @@ void checkQuestionnaire(CheckContext& cx, const PageView& page, const PreparedPa
     // The question line is the first shown line holding "?f" in any case.
     if (!contains(asciiLowerCase(page.text), "?f"))
         cx.add(page.number, at, CheckSeverity::Error, fillIn(msg::kQuestionLineMissing, {marker}));
+    // The answer goes into the first field; in a test, Dn waits for it.
     if (prepared.gaps.entries.empty() && prepared.gapError == GapError::None)
         cx.add(page.number, at, CheckSeverity::Error,
                fillIn(msg::kAnswerGapMissing, {marker}) + (testMode ? msg::kTestStuck : ""));
+    else if (prepared.gapError != GapError::None && testMode)
+        cx.add(page.number, at, CheckSeverity::Error, fillIn(msg::kTestStuckByGapError, {marker}));
 }
 
 void checkListPages(CheckContext& cx) {

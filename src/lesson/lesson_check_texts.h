@@ -58,7 +58,10 @@ inline constexpr const char* kQuestionLineMissing =
 inline constexpr const char* kAnswerGapMissing =
     "questionnaire page ({}) without an answer gap, so the learner's answer has nowhere to go; "
     "add one such as \"Antwort: [ 0 ]\"";
-inline constexpr const char* kTestStuck = "; the test cannot go on past this page";
+inline constexpr const char* kTestStuck = "; in the test the pages after it can never be reached";
+inline constexpr const char* kTestStuckByGapError =
+    "questionnaire page ({}) without answer fields because of its gap error: in the test the "
+    "pages after it can never be reached";
 
 // Files. The fixes depend on where the lesson lies.
 inline constexpr const char* kFixLoose = "put it beside the lesson text";

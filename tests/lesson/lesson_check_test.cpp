@@ -126,13 +126,18 @@ INSTANTIATE_TEST_SUITE_P(
                   "#01 A|Text [a]|Gern?~ Antwort: [ 0 ]|#02 B|Text|$\xC2\xA0§|#00",
                   {},
                   {"1:3:w:contains \"~\", so it is read as an option line"}},
-        CheckCase{"questionnaire",
-                  "#01 _Info|Willkommen|#02 F01|?F01: Gern?|~|Antwort: [ 0 ]|?5|#03 F02|Frage "
-                  "ohne Zeile [ 0 ]|?5|#04 F03|?F03: Noch?|~|?3|#00",
-                  {},
-                  {"3:10:e:(?5) without its question line",
-                   "4:14:e:(?3) without an answer gap, so the learner's answer has nowhere to go; "
-                   "add one such as \"Antwort: [ 0 ]\"; the test cannot go on"}},
+        CheckCase{
+            "questionnaire",
+            "#01 _Info|Willkommen|#02 F01|?F01: Gern?|~|Antwort: [ 0 ]|?5|#03 F02|Frage "
+            "ohne Zeile [ 0 ]|?5|#04 F03|?F03: Noch?|~|?3|#05 F04|?F04: Ja?|~|Antwort: [ 0|?3|"
+            "#00",
+            {},
+            {"3:10:e:(?5) without its question line",
+             "4:14:e:(?3) without an answer gap, so the learner's answer has nowhere to go; "
+             "add one such as \"Antwort: [ 0 ]\"; in the test the pages after it can never be "
+             "reached",
+             "5:18:e:this \"[\" has no \"]\"",
+             "5:19:e:(?3) without answer fields because of its gap error"}},
         CheckCase{"page_scripts",
                   "#01 A|Wert .x = [.x]|@|#02 B|[.y]|@|#03 C|[.z]|@ %|#00",
                   {{"kurs_m.txt", "#|x=1|#|dez=a|#|"}},
