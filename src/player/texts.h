@@ -59,6 +59,18 @@ inline constexpr const char* kAnswerListCaption =
 inline constexpr const char* kEndButton = "Beenden";
 
 // ---- Test protocol and questionnaires ----------------------------------------------------
+inline constexpr const char* kNameEntryTitle = "Testprojekt";
+inline constexpr const char* kNameEntryPrompt = " Familienname , Vorname eingeben ";
+inline constexpr const char* kNameEntryDefault = "xxx, yyy";
+inline constexpr const char* kEndProgramInTest = " Programm beenden ?        ";
+inline constexpr const char* kEndProgramFinally = " Programm wirklich endgültig beenden ?        ";
+inline constexpr const char* kEndProgram = " Das Programm wirklich endgültig beenden ?      ";
+inline constexpr const char* kProtocolQuestionCaption = " Frage";
+inline constexpr const char* kPrintResult = " Testresultat drucken ?        ";
+inline constexpr const char* kWrongAnswer = "Falsche Eingabe";
+inline constexpr const char* kQuestionnaireBox3 = " Verschiebbare Auswahlbox: w,3";
+inline constexpr const char* kQuestionnaireBox5 = " Verschiebbare Auswahlbox: w,5";
+inline constexpr const char* kQuestionnaireBox7 = " Verschiebbare Auswahlbox: w,7";
 inline constexpr const char* kForm3 = "3-stufiges Merkmalsprofil (ja=2,?=1,nein=0)";
 inline constexpr const char* kForm5 = "5-stufiges Merkmalsprofil (0,1,2,3,4)";
 inline constexpr const char* kForm7 = "7-stufiges Merkmalsprofil (0,1,2,3,4,5,6)";
