@@ -59,9 +59,9 @@ bool answerAllowed(std::string_view answer, std::string_view allowed) {
 }
 
 script::SelectRequest questionnaireSelectRequest(int levels) {
-    const char* text = levels == 7   ? texts::kSelectionBox7
-                       : levels == 5 ? texts::kSelectionBox5
-                                     : texts::kSelectionBox3;
+    const char* text = levels == 7   ? texts::kQuestionnaireBox7
+                       : levels == 5 ? texts::kQuestionnaireBox5
+                                     : texts::kQuestionnaireBox3;
     const auto parsed = script::parseSelectText(text);
     return {levels == 5 || levels == 7 ? 3 : 6, parsed.count, parsed.prompt, false};
 }

@@ -93,9 +93,9 @@ bool personNameAccepted(std::string_view name) {
 
 std::string askPersonName(platform::UserDialogs& dialogs) {
     for (;;) {
-        const auto typed = dialogs.inputBox(texts::kNameTitle, texts::kNamePrompt,
-                                            texts::kNameDefault);
-        const std::string name = compactPersonName(typed ? *typed : texts::kNameDefault);
+        const auto typed = dialogs.inputBox(texts::kNameEntryTitle, texts::kNameEntryPrompt,
+                                            texts::kNameEntryDefault);
+        const std::string name = compactPersonName(typed ? *typed : texts::kNameEntryDefault);
         if (personNameAccepted(name)) return name;
     }
 }
