@@ -124,7 +124,8 @@ int runScriptCommand(const CommandArgs& args) {
     state.dataFolder = std::filesystem::absolute(file, ec).parent_path().string();
     script::LineBudgetKeys keys(kPollsPerLine);
     ScriptSurface surface(static_cast<int>(side));
-    script::ScriptEnvironment env{lines, dialogs, dialogs, keys, surface.host(), &surface.drawing()};
+    script::DrawingContext& drawing = surface.drawing();
+    script::ScriptEnvironment env{lines, dialogs, dialogs, keys, surface.host(), &drawing};
     // stdout carries the script text only; the evaluator's stack-overflow lines go to stderr.
     std::streambuf* const standardOutput = std::cout.rdbuf(std::cerr.rdbuf());
     const script::RunResult result = script::runScript(state, env, {maxSteps});
@@ -132,7 +133,8 @@ int runScriptCommand(const CommandArgs& args) {
 
     std::cout << lines.text() << '\n';
     std::cout.flush();
-    if (std::string error; !surface.save(png, jpeg, error)) return fail("script", error, kExitUnreadable);
+    if (std::string error; !surface.save(png, jpeg, error))
+        return fail("script", error, kExitUnreadable);
     if (result.end == script::RunEnd::StepBudget) {
         std::cerr << "textaria-cli script: the run was ended after " << maxSteps
                   << " executed lines (--max-steps)\n";

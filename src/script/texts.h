@@ -52,7 +52,8 @@ inline constexpr const char* kNoIntersection = "Kein Schnittpunkt";
 inline constexpr const char* kNoIntersections = "Keine Schnittpunkte";
 // The editor window.
 inline constexpr const char* kOpenHint =
-    " Zuerst auf den gewünschten Ordner klicken    \r und dann auf die gewünschte Datei (txt,rtf). ";
+    " Zuerst auf den gewünschten Ordner klicken    \r und dann auf die gewünschte Datei "
+    "(txt,rtf). ";
 inline constexpr const char* kScriptFilter =
     "ANSI-Textdateien (*.txt);;RTF-Textdateien (*.rtf);;Alle Dateien (*.*)";
 inline constexpr const char* kFileNameTitle = "Dateinamen eingeben";
