@@ -44,6 +44,11 @@ inline constexpr const char* kDataError = "Daten-Fehler";
 inline constexpr const char* kProblemTitle = "Problem";
 inline constexpr const char* kPictureFilter = "JPG-Dateien |*.jpg";
 
+// ---- Data entry grid and selection box -----------------------------------------------------
+inline constexpr const char* kEntryOk = "<ok>";
+inline constexpr const char* kEntryPointPrompt = "Koordinaten von Punkt (Vektor) ";
+// ---- end of data entry grid and selection box ----------------------------------------------
+
 // Results of the geometry and plotting commands.
 inline constexpr const char* kNoEllipse = "Keine Ellipse";
 inline constexpr const char* kNoHyperbola = "Keine Hyperbel";
