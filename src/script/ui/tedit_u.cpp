@@ -185,7 +185,7 @@ void TForm2::createControls() {
     Image1->move(4, 4);
     // Script boxes open below the drawing panel and follow it when it is dragged.
     connect(Image1, &SurfaceView::panelMoved, this, [this](QPoint at) {
-        state_.dialogPosition = {at.x() - 5, at.y() + Panel3->height() + 50};
+        input_->position = {at.x() - 5, at.y() + Panel3->height() + 50};
     });
     Panel3->hide();
 }
