@@ -124,8 +124,8 @@ int runScriptCommand(const CommandArgs& args) {
     state.dataFolder = std::filesystem::absolute(file, ec).parent_path().string();
     script::LineBudgetKeys keys(kPollsPerLine);
     ScriptSurface surface(static_cast<int>(side));
-    script::ScriptEnvironment env{lines, dialogs,        dialogs,
-                                  keys,  surface.host(), &surface.drawing()};
+    script::DrawingContext& drawing = surface.drawing();
+    script::ScriptEnvironment env{lines, dialogs, dialogs, keys, surface.host(), &drawing};
     // stdout carries the script text only; the evaluator's stack-overflow lines go to stderr.
     std::streambuf* const standardOutput = std::cout.rdbuf(std::cerr.rdbuf());
     const script::RunResult result = script::runScript(state, env, {maxSteps});
