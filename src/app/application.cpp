@@ -23,6 +23,8 @@ Application::Application(const std::string& programPath, const StartupOptions& o
 // The windows go before the state they refer to; the main window last, as it empties the
 // work folder and ends the viewers.
 Application::~Application() {
+    if (lessonPlayer_) lessonPlayer_->setInputDialogs(nullptr);
+    inputDialogs_.reset();
     form28_.reset();
     form27_.reset();
     form2_.reset();
@@ -57,6 +59,8 @@ bool Application::createWindows() {
     form2_->onCalculator = [this] { form13_->exec(); };
     form27_ = std::make_unique<script::TForm27>();
     form28_ = std::make_unique<script::TForm28>();
+    inputDialogs_ = std::make_unique<script::QtInputDialogs>(*form27_, *form28_);
+    lessonPlayer_->setInputDialogs(inputDialogs_.get());
     return true;
 }
 

@@ -23,6 +23,7 @@ class TForm1;
 class TForm30;
 }  // namespace textaria::player
 namespace textaria::script {
+class QtInputDialogs;
 class TForm2;
 class TForm27;
 class TForm28;
@@ -80,6 +81,8 @@ class Application : public QObject {
     std::unique_ptr<script::TForm2> form2_;
     std::unique_ptr<script::TForm27> form27_;
     std::unique_ptr<script::TForm28> form28_;
+    // The selection box of questionnaire pages, asked by the lesson player.
+    std::unique_ptr<script::QtInputDialogs> inputDialogs_;
 };
 
 }  // namespace textaria::app
