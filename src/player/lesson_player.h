@@ -28,6 +28,7 @@ class InputDialogs;
 namespace textaria::player {
 
 class MediaControl;
+class PagePrinter;
 
 // Date "dd.mm.yyyy" and time "hh:mm:ss", whatever the locale.
 struct ClockReading {
@@ -74,6 +75,7 @@ class LessonPlayer {
     void setInputDialogs(script::InputDialogs* dialogs) { inputDialogs_ = dialogs; }
     void setClock(Clock clock) { clock_ = std::move(clock); }
     void setProtocolWriter(ProtocolWriter writer) { protocolWriter_ = std::move(writer); }
+    void setPrinter(PagePrinter* printer) { printer_ = printer; }
     void seed(unsigned seed) { random_.seed(seed); }
     std::mt19937& random() { return random_; }
 
@@ -116,6 +118,15 @@ class LessonPlayer {
     void calculatorKey();                                // F12
     void calculatorFromField(int field);                 // double click on an answer field
 
+    // Printing; in test mode none of these prints.
+    void Button4Click();                            // "Drucken"
+    void printShownPicture();                       // F5
+    void printTextAndPictures();                    // F6
+    void PrintTextAndPicture();                     // Ctrl F6
+    void printSlides(const std::string& slideBase);  // Shift F6, during a slide show
+    double pictureScale() const { return pictureScale_; }
+    void setPictureScale(double scale) { pictureScale_ = scale; }
+
     // Closing the window: nothing of the lesson may stay behind.
     void close();
 
@@ -149,6 +160,10 @@ class LessonPlayer {
     std::string askPersonName();
     std::string lessonFilePath(const std::string& name) const;
     bool pageTextEmpty() const;
+    void rememberShownPage(const PageText& page);
+    void printProtocol();
+    void printTextSheets();
+    bool printPictureAsShown(const std::string& path);
     lesson::ListMode listMode() const;
 
     lesson::StartupState& startup_;
@@ -170,6 +185,12 @@ class LessonPlayer {
     std::string pageText_;    // the page view's plain text
     bool dialogUsed_ = false;
     std::array<bool, 3> nav_{};  // "[ Dn ]", "[ Up ]", "[ Rep ]" shown
+
+    PagePrinter* printer_ = nullptr;
+    PageText shownPage_;                       // the page in the page view, for printing
+    std::vector<std::string> shownPlainLines_;  // the protocol, when the page view shows it
+    std::string shownPicture_;                 // the picture in the picture panel
+    double pictureScale_ = 0.6;
 };
 
 }  // namespace textaria::player

@@ -263,7 +263,8 @@ void LessonPlayer::EndTest() {
     pageText_.clear();
     for (const auto& line : protocol.lines) pageText_ += line + "\r\n";
     view_.showPlainText(protocol.lines, true);
-    if (dialogs_.askYesNo(texts::kPrintResultQuestion, texts::kTestCaption)) view_.printPageView();
+    shownPlainLines_ = protocol.lines;
+    if (dialogs_.askYesNo(texts::kPrintResultQuestion, texts::kTestCaption)) printProtocol();
     // A protocol that could not be saved must not go unnoticed: it is the test's result.
     for (const auto& error : protocol.errors)
         dialogs_.information(std::string(texts::kProtocolNotWritten) + error);

@@ -18,6 +18,7 @@
 #include "platform/user_dialogs.h"
 #include "platform/wtools_u.h"
 #include "player/media_programs.h"
+#include "player/ui/page_printer.h"
 #include "player/ui/panel4.h"
 
 namespace textaria::player {
@@ -71,6 +72,9 @@ TForm1::~TForm1() {
 void TForm1::attach(LessonPlayer& player) {
     player_ = &player;
     player.setMedia(&Panel4->media());
+    printer_ = std::make_unique<DialogPagePrinter>(this, *RichEdit3, lessonPlainText_,
+                                                   RichEdit1->document(), choosePrinter);
+    player.setPrinter(printer_.get());
 }
 
 void TForm1::FormCreate() {
