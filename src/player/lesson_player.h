@@ -119,10 +119,10 @@ class LessonPlayer {
     void calculatorFromField(int field);                 // double click on an answer field
 
     // Printing; in test mode none of these prints.
-    void Button4Click();                            // "Drucken"
-    void printShownPicture();                       // F5
-    void printTextAndPictures();                    // F6
-    void PrintTextAndPicture();                     // Ctrl F6
+    void Button4Click();                             // "Drucken"
+    void printShownPicture();                        // F5
+    void printTextAndPictures();                     // F6
+    void PrintTextAndPicture();                      // Ctrl F6
     void printSlides(const std::string& slideBase);  // Shift F6, during a slide show
     double pictureScale() const { return pictureScale_; }
     void setPictureScale(double scale) { pictureScale_ = scale; }
@@ -187,9 +187,9 @@ class LessonPlayer {
     std::array<bool, 3> nav_{};  // "[ Dn ]", "[ Up ]", "[ Rep ]" shown
 
     PagePrinter* printer_ = nullptr;
-    PageText shownPage_;                       // the page in the page view, for printing
+    PageText shownPage_;                        // the page in the page view, for printing
     std::vector<std::string> shownPlainLines_;  // the protocol, when the page view shows it
-    std::string shownPicture_;                 // the picture in the picture panel
+    std::string shownPicture_;                  // the picture in the picture panel
     double pictureScale_ = 0.6;
 };
 
