@@ -7,7 +7,8 @@ pkgs=(g++ cmake ninja-build ccache pkg-config
       libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
       xvfb xauth x11-utils fonts-liberation fonts-dejavu-core
       pulseaudio pulseaudio-utils poppler-utils unrtf xdg-utils
-      librsvg2-bin desktop-file-utils shared-mime-info dpkg-dev)
+      librsvg2-bin desktop-file-utils shared-mime-info dpkg-dev  # packaging
+      clang clang-format libclang-rt-14-dev)  # fuzzing (libFuzzer, sanitizers), formatting
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

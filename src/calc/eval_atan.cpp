@@ -26,6 +26,7 @@ struct AtanTable {
     std::array<DoubleDouble, kSteps + 1> below;  // atan(j/64), for arguments up to 1
     std::array<DoubleDouble, kSteps + 1> above;  // 90 - atan(j/64), for 1/argument near j/64
     double degreesHead, degreesTail, degreesLo;
+    double degreesPerRadian;
     AtanTable() {
         constexpr long double kDegreesPerRadian = 180.0L / 3.141592653589793238462643383279502884L;
         auto dd = [](long double v) {
@@ -43,6 +44,7 @@ struct AtanTable {
         degreesHead = split(r.hi).hi;
         degreesTail = r.hi - degreesHead;
         degreesLo = r.lo;
+        degreesPerRadian = r.hi;
     }
 };
 
@@ -72,8 +74,15 @@ DoubleDouble squareRoot(DoubleDouble a) {
 // same for 1/x, as 90 - atan c - atan((1 - cx)/(x + c)). The rest t is below 1/128, so a short
 // series does, and only its leading part needs the exact product with 180/pi.
 DoubleDouble atanDegrees(DoubleDouble x) {
+    if (std::isnan(x.hi)) return x;  // the table index below needs a number
     const bool negative = x.hi < 0;
     if (negative) x = negate(x);
+    if (x.hi > 0x1p60) {
+        // atan(1/x) is 1/x within far less than the precision kept, and splitting x or its
+        // products would overflow near the top of the double range.
+        const DoubleDouble v = fastTwoSum(90.0, -kAtan.degreesPerRadian / x.hi);
+        return negative ? negate(v) : v;
+    }
     const DoubleDouble xs = split(x.hi);  // c times either half is exact: c has 7 bits
     // t = num / den, both normalised: their heads alone give t to a unit in the last place.
     DoubleDouble num;

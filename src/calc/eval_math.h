@@ -46,8 +46,9 @@ inline double power(double base, double exponent, bool& calcError) {
 }
 using FunctionCode = double (*)(double argument, bool& calcError);
 extern const std::array<FunctionCode, kFunctionCount> kFunctions;  // by FunctionId
+// No function may hand on a value beyond the range as a success.
 inline double applyFunction(FunctionId id, double argument, bool& calcError) {
-    return kFunctions[static_cast<int>(id)](argument, calcError);
+    return checked(kFunctions[static_cast<int>(id)](argument, calcError), calcError);
 }
 
 }  // namespace textaria::calc::eval

@@ -84,31 +84,9 @@ std::string removeSpaces(std::string_view text) {
     return result;
 }
 
-// Left to right over the original text, so a replacement is never searched again. Unlike a
-// marker-character scheme, characters with code 1 already in the text stay what they are.
-int replaceAll(std::string& text, std::string_view search, std::string_view replacement) {
-    if (search.empty()) return 0;
-    std::string result;
-    int count = 0;
-    std::size_t from = 0;
-    for (std::size_t at = text.find(search); at != std::string::npos;
-         at = text.find(search, from)) {
-        result.append(text, from, at - from);
-        result.append(replacement);
-        from = at + search.size();
-        ++count;
-    }
-    if (count == 0) return 0;
-    result.append(text, from, std::string::npos);
-    text = std::move(result);
-    return count;
-}
-
 std::string upperCaseWithPi(std::string_view text) {
-    std::string result(text);
-    for (char& c : result)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-    replaceAll(result, "PI", eval::kPiText);
+    std::string result = platform::asciiUpperCase(text);
+    platform::replaceAll(result, "PI", eval::kPiText);
     return result;
 }
 

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iostream>
 #include <memory>
+#include <ostream>
+#include <streambuf>
 
 #include "calc/eval_math.h"
 #include "calc/eval_parser.h"
@@ -114,8 +115,8 @@ std::uint64_t textHash(std::string_view text) {
     return key.size() == text.size() && sameText(key.data(), text.data(), text.size());
 }
 
-// The most recently used texts of this thread and their programs, found by their contents.
-class FormulaCache {
+// The most recently used texts and their programs, found by their contents.
+class ContentSlots {
   public:
     struct Slot {
         std::string key;
@@ -154,12 +155,11 @@ class FormulaCache {
 
 // Callers mostly evaluate the same string object again and again, so its address and length
 // lead straight to its slot; the contents are still compared, since the text may have been
-// changed in place. The table lives directly in thread-local storage (plain data, no
-// initialisation guard), which saves a pointer hop on every call.
+// changed in place.
 struct Recent {
     const char* data;
     std::size_t size;  // kNoText marks an unused entry
-    const FormulaCache::Slot* slot;
+    const ContentSlots::Slot* slot;
 };
 constexpr std::size_t kNoText = ~std::size_t{0};
 // Two entries per set, so that a few texts whose addresses meet in one set do not keep
@@ -173,36 +173,9 @@ constexpr RecentTable emptyRecent() {
     return table;
 }
 
-thread_local constinit RecentTable tlsRecent = emptyRecent();
-thread_local constinit FormulaCache* tlsCache = nullptr;
-
 std::size_t recentIndex(std::string_view text) {
     const auto address = reinterpret_cast<std::uintptr_t>(text.data());
     return 2 * (((address ^ (text.size() << 40)) * kGolden) >> (64 - kRecentSetBits));
-}
-
-// The content cache is made on first use and freed when the thread ends.
-struct CacheOwner {
-    std::unique_ptr<FormulaCache> cache = std::make_unique<FormulaCache>();
-    CacheOwner() { tlsCache = cache.get(); }
-    ~CacheOwner() {
-        tlsCache = nullptr;
-        tlsRecent = emptyRecent();
-    }
-    CacheOwner(const CacheOwner&) = delete;
-    CacheOwner& operator=(const CacheOwner&) = delete;
-};
-
-[[gnu::noinline]] const CompiledFormula& findAndRemember(Recent* set, std::string_view text) {
-    FormulaCache* cache = tlsCache;
-    if (cache == nullptr) {
-        thread_local CacheOwner owner;
-        cache = owner.cache.get();
-    }
-    const FormulaCache::Slot& slot = cache->find(text);
-    set[1] = set[0];  // the older entry goes
-    set[0] = {text.data(), text.size(), &slot};
-    return slot.program;
 }
 
 [[gnu::always_inline]] inline bool holds(const Recent& recent, std::string_view text) {
@@ -210,12 +183,22 @@ struct CacheOwner {
            sameText(recent.slot->key, text);
 }
 
-const CompiledFormula& compiled(std::string_view text) {
-    Recent* set = &tlsRecent[recentIndex(text)];
-    if (holds(set[0], text)) [[likely]]
-        return set[0].slot->program;
-    if (holds(set[1], text)) return set[1].slot->program;
-    return findAndRemember(set, text);
+// Output nobody reads, for the overloads without an overflow stream. The buffer keeps no
+// state; each thread has its own stream, whose state formatted output touches.
+class DiscardBuffer final : public std::streambuf {
+  protected:
+    int overflow(int c) override { return c; }
+};
+
+std::ostream& discardedOutput() {
+    static DiscardBuffer buffer;
+    thread_local std::ostream out(&buffer);
+    return out;
+}
+
+FormulaCache& threadCache() {
+    thread_local FormulaCache cache;
+    return cache;
 }
 
 }  // namespace
@@ -240,16 +223,54 @@ Evaluation evaluateFormulaFresh(std::string_view formula, const FormulaVariables
 }
 
 Evaluation evaluateFormulaFresh(std::string_view formula, const FormulaVariables& variables) {
-    return evaluateFormulaFresh(formula, variables, std::cout);
+    return evaluateFormulaFresh(formula, variables, discardedOutput());
+}
+
+struct FormulaCache::Table {
+    RecentTable recent = emptyRecent();
+    ContentSlots slots;
+};
+
+FormulaCache::FormulaCache() : table_(std::make_unique<Table>()) {}
+FormulaCache::~FormulaCache() = default;
+
+void FormulaCache::reset() { table_ = std::make_unique<Table>(); }
+
+namespace {
+[[gnu::noinline]] const CompiledFormula& findAndRemember(ContentSlots& slots, Recent* set,
+                                                         std::string_view text) {
+    const ContentSlots::Slot& slot = slots.find(text);
+    set[1] = set[0];  // the older entry goes
+    set[0] = {text.data(), text.size(), &slot};
+    return slot.program;
+}
+}  // namespace
+
+const CompiledFormula& FormulaCache::program(std::string_view text) {
+    Recent* set = &table_->recent[recentIndex(text)];
+    if (holds(set[0], text)) [[likely]]
+        return set[0].slot->program;
+    if (holds(set[1], text)) return set[1].slot->program;
+    return findAndRemember(table_->slots, set, text);
+}
+
+Evaluation EvaluateFormula(std::string_view formula, const FormulaVariables& variables,
+                           FormulaCache& cache, std::ostream& overflowOut) {
+    return cache.program(formula).evaluate(variables, overflowOut);
+}
+
+Evaluation EvaluateFormula(std::string_view formula, const FormulaVariables& variables,
+                           FormulaCache& cache) {
+    return cache.program(formula).evaluate(variables);
 }
 
 Evaluation EvaluateFormula(std::string_view formula, const FormulaVariables& variables,
                            std::ostream& overflowOut) {
-    return compiled(formula).evaluate(variables, overflowOut);
+    return threadCache().program(formula).evaluate(variables, overflowOut);
 }
 
 Evaluation EvaluateFormula(std::string_view formula, const FormulaVariables& variables) {
-    return EvaluateFormula(formula, variables, std::cout);
+    return threadCache().program(formula).evaluate(variables);
 }
 
 }  // namespace textaria::calc

@@ -4,9 +4,12 @@
 #include <array>
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/text_helpers.h"
 
 namespace textaria::calc {
 
@@ -38,20 +41,28 @@ struct Evaluation {
     int code = kSyntaxError;
 };
 
-// Evaluates a formula text with the given variables. Not re-entrant.
-// The prepared and parsed form of recently used texts is cached per thread, so evaluating the
-// same text again and again (plots, integrals, zero searches) skips the parse. A parser stack
-// overflow writes its message line to standard output.
-Evaluation EvaluateFormula(std::string_view formula, const FormulaVariables& variables);
-// The same, with the stack-overflow message written to overflowOut.
+class FormulaCache;
+
+// Evaluates a formula text with the given variables. The prepared and parsed form of recently
+// used texts is kept in the cache, so evaluating the same text again and again (plots,
+// integrals, zero searches) skips the parse. A parser stack overflow writes its message lines
+// to overflowOut.
+Evaluation EvaluateFormula(std::string_view formula, const FormulaVariables& variables,
+                           FormulaCache& cache, std::ostream& overflowOut);
+// The same; the stack-overflow message is dropped.
+Evaluation EvaluateFormula(std::string_view formula, const FormulaVariables& variables,
+                           FormulaCache& cache);
+// The same with a cache of this thread's own, for callers that hold none.
 Evaluation EvaluateFormula(std::string_view formula, const FormulaVariables& variables,
                            std::ostream& overflowOut);
+Evaluation EvaluateFormula(std::string_view formula, const FormulaVariables& variables);
 
 // Prepares and parses the text on every call, computing during the reductions; no cache.
 // Gives bit-identical results to EvaluateFormula.
-Evaluation evaluateFormulaFresh(std::string_view formula, const FormulaVariables& variables);
 Evaluation evaluateFormulaFresh(std::string_view formula, const FormulaVariables& variables,
                                 std::ostream& overflowOut);
+// The same; the stack-overflow message is dropped.
+Evaluation evaluateFormulaFresh(std::string_view formula, const FormulaVariables& variables);
 
 // A formula text compiled once into a small postfix program; variables are read when it runs.
 // Constant parts are folded at compile time with the same arithmetic, so results stay identical.
@@ -127,6 +138,12 @@ class CompiledFormula {
             return fixedResult(overflowOut);
         return run(variables.values.data());
     }
+    // The same; the stack-overflow message is dropped.
+    Evaluation evaluate(const FormulaVariables& variables) const {
+        if (fixed_) [[unlikely]]
+            return fixedResult_;
+        return run(variables.values.data());
+    }
 
     // The outcome when it does not depend on the variables (syntax error, calculation error in
     // a constant part, or no variable at all).
@@ -144,11 +161,31 @@ class CompiledFormula {
     bool variableUsed_ = false;
 };
 
+// The compiled programs of recently evaluated texts, found by their contents (a text changed in
+// place is noticed). Whoever evaluates the same texts again and again owns one; reset() forgets
+// every text. Not shared between threads.
+class FormulaCache {
+  public:
+    FormulaCache();
+    ~FormulaCache();
+    FormulaCache(const FormulaCache&) = delete;
+    FormulaCache& operator=(const FormulaCache&) = delete;
+
+    const CompiledFormula& program(std::string_view text);
+    void reset();
+
+  private:
+    struct Table;
+    std::unique_ptr<Table> table_;
+};
+
 // The text operations of the evaluator that other parts of the program use in the same form.
 std::string removeSpaces(std::string_view text);
 // Replaces every occurrence of search (left to right, the inserted text is never searched
 // again); returns the number of replacements.
-int replaceAll(std::string& text, std::string_view search, std::string_view replacement);
+inline int replaceAll(std::string& text, std::string_view search, std::string_view replacement) {
+    return static_cast<int>(platform::replaceAll(text, search, replacement));
+}
 // Upper-cases a..z and replaces every "PI" by the text of pi.
 std::string upperCaseWithPi(std::string_view text);
 // The whole preparation of a formula text as the parser sees it (spaces removed, upper case,

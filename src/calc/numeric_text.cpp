@@ -6,14 +6,12 @@ namespace textaria::calc {
 
 namespace {
 
-char foldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 bool matchesAt(std::string_view text, std::size_t at, std::string_view needle, bool exact) {
     if (at + needle.size() > text.size()) return false;
     for (std::size_t i = 0; i < needle.size(); ++i) {
         const char a = text[at + i];
         const char b = needle[i];
-        if (exact ? a != b : foldAscii(a) != foldAscii(b)) return false;
+        if (exact ? a != b : platform::asciiUpper(a) != platform::asciiUpper(b)) return false;
     }
     return true;
 }
@@ -27,8 +25,6 @@ std::size_t findIndex(std::string_view text, std::string_view needle, std::size_
     }
     return std::string_view::npos;
 }
-
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 }  // namespace
 
@@ -65,45 +61,6 @@ std::size_t countOccurrences(std::string_view text, std::string_view needle, boo
         ++count;
     }
     return count;
-}
-
-std::size_t replaceAll(std::string& text, std::string_view from, std::string_view to,
-                       bool ignoreCase) {
-    if (from.empty()) return 0;
-    std::string result;
-    std::size_t count = 0;
-    std::size_t done = 0;
-    for (auto at = findIndex(text, from, 0, !ignoreCase); at != std::string_view::npos;
-         at = findIndex(text, from, done, !ignoreCase)) {
-        result.append(text, done, at - done);
-        result.append(to);
-        done = at + from.size();
-        ++count;
-    }
-    if (count == 0) return 0;
-    result.append(text, done, std::string::npos);
-    text = std::move(result);
-    return count;
-}
-
-std::string toUpperAscii(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) c = foldAscii(c);
-    return result;
-}
-
-std::string toLowerAscii(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return result;
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    return text;
 }
 
 ItemList SplitItems(std::string_view text, char separator) {

@@ -11,6 +11,7 @@
 
 #include "calc/eval_u.h"
 #include "calc/numeric_context.h"
+#include "platform/text_helpers.h"
 
 namespace textaria::calc {
 
@@ -34,15 +35,19 @@ std::size_t countOccurrences(std::string_view text, std::string_view needle, boo
 
 // replaceAll with a choice of comparing without case. Left to right; the inserted text is never
 // searched again. Returns the number of replacements (0 for an empty from).
-std::size_t replaceAll(std::string& text, std::string_view from, std::string_view to,
-                       bool ignoreCase);
+inline std::size_t replaceAll(std::string& text, std::string_view from, std::string_view to,
+                              bool ignoreCase) {
+    return platform::replaceAll(text, from, to, ignoreCase);
+}
 
 // ASCII upper and lower case.
-std::string toUpperAscii(std::string_view text);
-std::string toLowerAscii(std::string_view text);
+inline std::string toUpperAscii(std::string_view text) { return platform::asciiUpperCase(text); }
+inline std::string toLowerAscii(std::string_view text) { return platform::asciiLowerCase(text); }
 
 // Removes leading and trailing blanks (spaces, tabs, CR, LF).
-std::string_view trimBlanks(std::string_view text);
+inline std::string_view trimBlanks(std::string_view text) {
+    return platform::trimOf(text, " \t\r\n");
+}
 
 // The work lists of the script hold at most this many entries; longer lists are refused.
 inline constexpr std::size_t kMaxListItems = 100;

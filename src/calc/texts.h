@@ -9,7 +9,8 @@ inline constexpr const char* kCalcError = " Fehler ";
 inline constexpr const char* kCalcAssignmentError = " Fehler";
 inline constexpr const char* kCalcExternalNotFound = "Calculator nicht gefunden";
 inline constexpr const char* kCalcDecimalsTitle = " Dezimalstellen (0...14) ";
-inline constexpr const char* kCalcDecimalsPrompt = "gültig nur für den aktuellen Aufruf des Rechners";
+inline constexpr const char* kCalcDecimalsPrompt =
+    "gültig nur für den aktuellen Aufruf des Rechners";
 inline constexpr const char* kCalcButtonClear = "Löschen";
 inline constexpr const char* kCalcButtonClose = "Schließen";
 inline constexpr const char* kCalcButtonVariables = "Variable/Hilfe";

@@ -9,9 +9,9 @@ namespace textaria::cli {
 using CommandArgs = std::vector<std::string>;
 
 struct Command {
-    const char* name;     // e.g. "eval"
-    const char* summary;  // one line for the overview of --help
-    const char* help;     // full text for "textaria-cli NAME --help"
+    const char* name;                     // e.g. "eval"
+    const char* summary;                  // one line for the overview of --help
+    const char* help;                     // full text for "textaria-cli NAME --help"
     int (*run)(const CommandArgs& args);  // args after the subcommand name; returns the exit status
 };
 

@@ -13,6 +13,7 @@
 #include "lesson/markup_pages.h"
 #include "lesson/page_prep.h"
 #include "lesson/project_list.h"
+#include "platform/codepage.h"
 
 namespace textaria::cli {
 
@@ -75,28 +76,12 @@ void appendJsonString(std::string& out, std::string_view s) {
             ++i;
             continue;
         }
-        std::size_t len = c >= 0xF0 && c <= 0xF4  ? 4
-                          : c >= 0xE0             ? 3
-                          : c >= 0xC2 && c < 0xE0 ? 2
-                                                  : 0;
-        bool valid = len != 0 && i + len <= s.size();
-        for (std::size_t k = 1; valid && k < len; ++k)
-            valid = (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
-        if (valid && len == 3) {
-            const auto d = static_cast<unsigned char>(s[i + 1]);
-            valid = !(c == 0xE0 && d < 0xA0) && !(c == 0xED && d >= 0xA0);  // overlong, surrogate
-        }
-        if (valid && len == 4) {
-            const auto d = static_cast<unsigned char>(s[i + 1]);
-            valid = !(c == 0xF0 && d < 0x90) && !(c == 0xF4 && d >= 0x90);
-        }
-        if (valid) {
-            out.append(s.substr(i, len));
-            i += len;
-        } else {
+        const std::size_t start = i;
+        const char32_t decoded = platform::nextUtf8(s, i);
+        if (decoded == 0xFFFD && i - start != 3)  // not UTF-8; a genuine U+FFFD is 3 bytes
             out += "\xEF\xBF\xBD";
-            ++i;
-        }
+        else
+            out.append(s.substr(start, i - start));
     }
     out += '"';
 }
@@ -182,7 +167,8 @@ int run(const CommandArgs& args) {
     if (args.size() != 1) return fail("lesson", "takes exactly one FILE (see --help)", kExitUsage);
     TempFolder scratch("lesson");
     if (!scratch.ok()) return fail("lesson", "no temporary folder to unpack into", kExitUnreadable);
-    const LessonOpenResult open = openLessonFile(args[0], scratch.path());
+    const LessonOpenResult open =
+        openLessonFile(args[0], scratch.path(), LessonContent::PlainTextOnly);
     if (!open.ok) return fail("lesson", open.error, kExitUnreadable);
     const UnpackResult& unpacked = open.lesson.unpacked;
     if (!unpacked.copyError.empty())

@@ -8,6 +8,7 @@
 #include "cli/pack_lesson_name.h"
 #include "lesson/archive.h"
 #include "lesson/texts.h"
+#include "platform/text_helpers.h"
 
 namespace textaria::cli {
 
@@ -37,19 +38,7 @@ constexpr const char* kHelp =
     "        archive's name up to its first \".\"); pack warns on stderr when there is none.\n";
 
 // Names are printed on one line each, so anything that could break the line is made visible.
-std::string printableName(const std::string& name) {
-    std::string out;
-    for (unsigned char c : name) {
-        if (c < 0x20 || c == 0x7F) {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
-            out += escaped;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
+std::string printableName(const std::string& name) { return platform::escapeControls(name); }
 
 int list(const CommandArgs& args) {
     if (args.size() != 2) return fail("rsd", "list takes one ARCHIVE (see --help)", kExitUsage);

@@ -20,10 +20,9 @@ constexpr const char* kHelp =
 
 int run(const CommandArgs& args) {
     if (args.size() != 1) return fail("text", "takes exactly one FILE (see --help)", kExitUsage);
-    const platform::DocumentLoad load =
-        platform::loadDocumentFile(args[0], platform::RtfDetail::TextOnly);
+    const platform::PlainTextLoad load = platform::loadDocumentPlainText(args[0]);
     if (!load.ok) return fail("text", load.error, kExitUnreadable);
-    const std::string text = platform::plainText(load.text);
+    const std::string& text = load.text;
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
         return fail("text", "cannot write the output", kExitUnreadable);
     return kExitOk;

@@ -16,9 +16,10 @@ std::map<std::string, Command>& commandTable() {
 }
 
 void printOverview(std::FILE* out) {
-    std::fputs("usage: textaria-cli SUBCOMMAND [ARGUMENTS...]\n"
-               "       textaria-cli SUBCOMMAND --help\n\nSubcommands:\n",
-               out);
+    std::fputs(
+        "usage: textaria-cli SUBCOMMAND [ARGUMENTS...]\n"
+        "       textaria-cli SUBCOMMAND --help\n\nSubcommands:\n",
+        out);
     for (const auto& [name, command] : commandTable())
         std::fprintf(out, "  %-8s %s\n", name.c_str(), command.summary);
 }

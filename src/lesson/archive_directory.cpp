@@ -5,6 +5,7 @@
 #include "lesson/archive_io.h"
 #include "lesson/texts.h"
 #include "platform/codepage.h"
+#include "platform/text_helpers.h"
 
 namespace textaria::lesson {
 
@@ -42,19 +43,10 @@ class SlotView {
     std::size_t base_;
 };
 
-std::string trimBlanks(std::string text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
+std::string trimBlanks(std::string_view text) { return std::string(platform::trimOf(text, " ")); }
 
 std::string lowerTrimmed(std::string_view name) {
-    std::string out = trimBlanks(std::string(name));
-    std::transform(out.begin(), out.end(), out.begin(), [](char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return out;
+    return platform::asciiLowerCase(trimBlanks(name));
 }
 
 bool contains(const std::string& text, std::string_view part) {

@@ -14,6 +14,7 @@
 #endif
 
 #include "lesson/texts.h"
+#include "platform/file_kind.h"
 
 namespace textaria::lesson {
 
@@ -29,12 +30,11 @@ InputFile::~InputFile() {
 }
 
 std::string InputFile::open(const fs::path& path) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) return std::generic_category().message(EISDIR);
-    errno = 0;
-    file_ = std::fopen(path.c_str(), "rb");
-    if (!file_) return systemReason();
+    std::string reason;
+    file_ = platform::openRegularFile(path, reason);
+    if (!file_) return reason;
     std::setvbuf(file_, nullptr, _IONBF, 0);
+    std::error_code ec;
     const auto size = fs::file_size(path, ec);
     if (ec) return ec.message();
     size_ = size;
@@ -59,6 +59,8 @@ TempOutput::~TempOutput() { discard(); }
 std::string TempOutput::open(const fs::path& finalPath) {
     static std::atomic<unsigned> counter{0};
     finalPath_ = finalPath;
+    // The rename at the end would replace a device, a FIFO or a link to one.
+    if (error_ = platform::replaceableOutputReason(finalPath); !error_.empty()) return error_;
     const fs::path folder = finalPath.has_parent_path() ? finalPath.parent_path() : fs::path(".");
     const auto stamp = static_cast<unsigned>(
         std::chrono::steady_clock::now().time_since_epoch().count() & 0xFFFFFF);
@@ -97,9 +99,10 @@ std::string TempOutput::commit(fs::perms permissions) {
     }
     std::error_code ec;
     if (permissions != fs::perms::unknown) fs::permissions(tempPath_, permissions, ec);
-    if (!ec) fs::rename(tempPath_, finalPath_, ec);
-    if (ec) {
-        error_ = ec.message();
+    if (!ec) error_ = platform::replaceableOutputReason(finalPath_);  // it may have appeared since
+    if (!ec && error_.empty()) fs::rename(tempPath_, finalPath_, ec);
+    if (ec || !error_.empty()) {
+        if (ec) error_ = ec.message();
         discard();
         return error_;
     }

@@ -16,11 +16,6 @@ namespace {
 // Enough of a program file's start for its ELF header and program headers.
 constexpr std::size_t kProgramHeadSize = 64 * 1024;
 
-bool isElf(const std::vector<char>& head) {
-    return head.size() >= 4 && head[0] == 0x7F && head[1] == 'E' && head[2] == 'L' &&
-           head[3] == 'F';
-}
-
 std::optional<std::vector<char>> readHead(InputFile& in) {
     std::vector<char> head(
         static_cast<std::size_t>(std::min<std::uint64_t>(in.size(), kProgramHeadSize)));
@@ -138,8 +133,9 @@ BundleResult bundleLesson(const fs::path& program, const fs::path& archive,
     }
     // Only an ELF program tells where it ends; bundling a self-contained program again drops
     // the lesson it carries.
-    const std::uint64_t bareSize = bareProgramSize(*head);
-    if (!isElf(*head) || bareSize > bare.size()) {
+    const std::optional<std::uint64_t> elfSize = elfProgramSize(*head);
+    const std::uint64_t bareSize = elfSize.value_or(0);
+    if (!elfSize || bareSize > bare.size()) {
         result.error = texts::fillIn(texts::kBundleNotAProgram, {program.string()});
         return result;
     }

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "lesson/texts.h"
+#include "platform/text_helpers.h"
 #include "platform/user_dialogs.h"
 
 namespace textaria::lesson {
@@ -31,20 +32,6 @@ bool ensureFolder(const std::string& path) {
     if (fs::is_directory(path, ec)) return true;
     fs::create_directory(path, ec);
     return !ec && fs::is_directory(path, ec);
-}
-
-std::string asciiUpper(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return out;
-}
-
-std::size_t utf8Length(std::string_view text) {
-    std::size_t count = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++count;
-    return count;
 }
 
 struct FirstLine {
@@ -104,13 +91,7 @@ std::string folderNotCreated(const std::string& dataRoot) {
 
 }  // namespace
 
-std::string trimControls(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= 32) ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 32) --end;
-    return std::string(text.substr(begin, end - begin));
-}
+std::string trimControls(std::string_view text) { return std::string(platform::trim(text)); }
 
 std::string withoutTrailingSlash(std::string_view path) {
     if (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
@@ -224,9 +205,9 @@ DataRootSetup setUpDataRoot(const DataRootEnvironment& environment,
                 .value_or(texts::kDataDriveDefault);
     }
 
-    answer = asciiUpper(trimControls(answer));
+    answer = platform::asciiUpperCase(trimControls(answer));
     if (answer.empty()) answer = "!";
-    if (utf8Length(answer) > 1) return failed(texts::kFolderError2);
+    if (platform::utf8Length(answer) > 1) return failed(texts::kFolderError2);
     // The letter W was never accepted as a data drive.
     constexpr std::string_view kAccepted = "?ABCDEFGHIJKLMNOPQRSTUVXYZ";
     if (answer.size() != 1 || kAccepted.find(answer[0]) == std::string_view::npos)

@@ -21,12 +21,10 @@ std::string_view gapErrorMessage(GapError error) {
 }
 
 std::size_t lengthWithoutTrailingLines(std::string_view pageText) {
-    const auto lines = splitLines(pageText);
     std::size_t keep = pageText.size();
-    for (std::size_t i = lines.size(); i-- > 0;) {
-        const std::string_view line = trim(lineText(pageText, lines[i]));
-        if (!line.empty() && line.front() != '_') break;
-        keep = lines[i].begin;
+    for (LineSpan line; lineBefore(pageText, keep, line); keep = line.begin) {
+        const std::string_view text = trim(lineText(pageText, line));
+        if (!text.empty() && text.front() != '_') break;
     }
     return keep;
 }

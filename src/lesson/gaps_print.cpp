@@ -11,19 +11,16 @@ namespace textaria::lesson {
 namespace {
 
 std::size_t withoutTrailingEmptyLines(std::string_view text) {
-    const auto lines = splitLines(text);
     std::size_t keep = text.size();
-    for (std::size_t i = lines.size(); i-- > 0;) {
-        if (!trim(lineText(text, lines[i])).empty()) break;
-        keep = lines[i].begin;
-    }
+    for (LineSpan line; lineBefore(text, keep, line); keep = line.begin)
+        if (!trim(lineText(text, line)).empty()) break;
     return keep;
 }
 
 // Start of the last line, npos when there is none.
 std::size_t lastLineStart(std::string_view text) {
-    const auto lines = splitLines(text);
-    return lines.empty() ? std::string_view::npos : lines.back().begin;
+    LineSpan line;
+    return lineBefore(text, text.size(), line) ? line.begin : std::string_view::npos;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "lesson/markup_text.h"
 #include "platform/document_file.h"
+#include "platform/texts.h"
 
 namespace textaria::lesson {
 
@@ -25,7 +26,8 @@ fs::path findCompanionFile(const fs::path& folder, std::string_view name) {
     return exact;
 }
 
-LessonOpenResult openLessonFile(const fs::path& file, const fs::path& workFolder) {
+LessonOpenResult openLessonFile(const fs::path& file, const fs::path& workFolder,
+                                LessonContent content) {
     LessonOpenResult result;
     LessonFile& lesson = result.lesson;
     lesson.fileName = file.filename().string();
@@ -35,8 +37,12 @@ LessonOpenResult openLessonFile(const fs::path& file, const fs::path& workFolder
         result.error = file.string() + ": is a folder, not a lesson file";
         return result;
     }
-    if (!fs::is_regular_file(file, ec)) {
+    if (!fs::exists(file, ec)) {
         result.error = file.string() + ": no such file";
+        return result;
+    }
+    if (!fs::is_regular_file(file, ec)) {  // a FIFO or a device is never opened
+        result.error = file.string() + ": " + platform::texts::kNotRegularFile;
         return result;
     }
     fs::path textFile = file;
@@ -52,16 +58,23 @@ LessonOpenResult openLessonFile(const fs::path& file, const fs::path& workFolder
         lesson.folder = workFolder;
         textFile = findCompanionFile(workFolder, lesson.baseName + ".rtf");
     }
-    const platform::DocumentLoad load = platform::loadDocumentFile(textFile.string());
-    if (!load.ok) {
-        result.error = lesson.fromArchive
-                           ? file.string() + ": the archive holds no lesson text " +
-                                 textFile.filename().string()
-                           : load.error;
+    std::string error;
+    if (content == LessonContent::PlainTextOnly) {
+        platform::PlainTextLoad load = platform::loadDocumentPlainText(textFile.string());
+        lesson.plainText = std::move(load.text);
+        error = std::move(load.error);
+    } else {
+        platform::DocumentLoad load = platform::loadDocumentFile(textFile.string());
+        lesson.document = std::move(load.text);
+        lesson.plainText = platform::plainText(lesson.document);
+        error = std::move(load.error);
+    }
+    if (!error.empty()) {
+        result.error = lesson.fromArchive ? file.string() + ": the archive holds no lesson text " +
+                                                textFile.filename().string()
+                                          : error;
         return result;
     }
-    lesson.document = load.text;
-    lesson.plainText = platform::plainText(lesson.document);
     result.ok = true;
     return result;
 }

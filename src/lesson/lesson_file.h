@@ -34,8 +34,13 @@ std::string lessonBaseName(std::string_view fileName);
 // of ASCII letters (archives made on other systems name their members freely).
 std::filesystem::path findCompanionFile(const std::filesystem::path& folder, std::string_view name);
 
+// What to read of the lesson text: the styled document for the page view, or only its plain
+// text (far less memory for a long text; the document stays empty).
+enum class LessonContent { Document, PlainTextOnly };
+
 // Opens an ".rsd" archive (unpacked into workFolder) or a text file (".rtf" or plain text).
 LessonOpenResult openLessonFile(const std::filesystem::path& file,
-                                const std::filesystem::path& workFolder);
+                                const std::filesystem::path& workFolder,
+                                LessonContent content = LessonContent::Document);
 
 }  // namespace textaria::lesson

@@ -39,7 +39,7 @@ std::vector<std::string_view> PageOptions::names() const {
 }
 
 std::string optionText(std::string_view pageText) {
-    const auto lines = splitLines(pageText);
+    const auto lines = lastLines(pageText, 2);
     if (lines.empty()) return {};
     std::string joined(lineText(pageText, lines.back()));
     if (lines.size() >= 2) joined += lineText(pageText, lines[lines.size() - 2]);
@@ -70,9 +70,8 @@ PageOptions readSingleTextOptions(std::string_view text) {
 std::vector<ByteRange> optionLineRanges(std::string_view pageText) {
     std::vector<ByteRange> ranges;
     if (trim(pageText).empty()) return ranges;
-    const auto lines = splitLines(pageText);
-    const std::size_t first = lines.size() >= 2 ? lines.size() - 2 : 0;
-    for (std::size_t i = first; i < lines.size(); ++i)
+    const auto lines = lastLines(pageText, 2);
+    for (std::size_t i = 0; i < lines.size(); ++i)
         if (hasOptionCharacter(lineText(pageText, lines[i])))
             ranges.push_back(lineRemovalRange(lines, i));
     return ranges;

@@ -78,9 +78,7 @@ PageList splitPages(std::string_view text) {
 }
 
 std::string headerLineOf(std::string_view pageText) {
-    const auto lines = splitLines(pageText);
-    if (lines.empty()) return {};
-    return std::string(trim(lineText(pageText, lines.front())));
+    return std::string(trim(pageText.substr(0, pageText.find("\r\n"))));
 }
 
 }  // namespace textaria::lesson

@@ -1,37 +1,13 @@
 #include "lesson/markup_placeholders.h"
 
+#include "platform/text_helpers.h"
+
 namespace textaria::lesson {
-
-namespace {
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-
-// Replaces every case-insensitive occurrence of `pattern` (ASCII) in `text`.
-std::string replaceAllIgnoringCase(std::string_view text, std::string_view pattern,
-                                   std::string_view replacement) {
-    std::string out;
-    out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        bool match = i + pattern.size() <= text.size();
-        for (std::size_t k = 0; match && k < pattern.size(); ++k)
-            match = lowerAscii(text[i + k]) == lowerAscii(pattern[k]);
-        if (match) {
-            out += replacement;
-            i += pattern.size();
-        } else {
-            out += text[i++];
-        }
-    }
-    return out;
-}
-
-}  // namespace
 
 std::bitset<26> lettersShownOutsideGaps(std::string_view pageText) {
     std::string compact;
     for (char c : pageText)
-        if (c != ' ') compact += lowerAscii(c);
+        if (c != ' ') compact += platform::asciiLower(c);
     // Either case counts, as the substitution itself ignores case.
     std::bitset<26> used;
     for (std::size_t i = 0; i + 1 < compact.size(); ++i) {
@@ -47,10 +23,10 @@ std::string substitutePlaceholders(std::string_view pageText, const PlaceholderV
     std::string text(pageText);
     for (int letter = 0; letter < 26; ++letter) {
         const char pattern[] = {'.', static_cast<char>('a' + letter)};
-        text = replaceAllIgnoringCase(text, std::string_view(pattern, 2), values[letter]);
+        platform::replaceAll(text, std::string_view(pattern, 2), values[letter], true);
     }
     for (int n = 0; n < 5; ++n)
-        text = replaceAllIgnoringCase(text, ":formel" + std::to_string(n + 1), formulas[n]);
+        platform::replaceAll(text, ":formel" + std::to_string(n + 1), formulas[n], true);
     return text;
 }
 

@@ -19,46 +19,30 @@ std::vector<LineSpan> splitLines(std::string_view text) {
     return lines;
 }
 
-std::string_view trim(std::string_view s) {
-    std::size_t b = 0;
-    std::size_t e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
-    return s.substr(b, e - b);
+bool lineBefore(std::string_view text, std::size_t next, LineSpan& line) {
+    if (next == 0 || next > text.size()) return false;
+    // Only the line at the very end may lack its CR LF.
+    line.hasBreak = next >= 2 && text.substr(next - 2, 2) == "\r\n";
+    if (!line.hasBreak && next != text.size()) return false;
+    line.end = line.hasBreak ? next - 2 : next;
+    const std::size_t br =
+        line.end >= 2 ? text.rfind("\r\n", line.end - 2) : std::string_view::npos;
+    line.begin = br == std::string_view::npos ? 0 : br + 2;
+    return true;
 }
 
-std::string lowerCase(std::string_view s) {
-    std::string out(s);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const auto c = static_cast<unsigned char>(out[i]);
-        if (c >= 'A' && c <= 'Z') {
-            out[i] = static_cast<char>(c + 32);
-        } else if (c == 0xC3 && i + 1 < out.size()) {
-            // U+00C0..U+00DE are the Latin-1 capitals, except U+00D7 (multiplication sign).
-            const auto d = static_cast<unsigned char>(out[i + 1]);
-            if (d >= 0x80 && d <= 0x9E && d != 0x97) out[i + 1] = static_cast<char>(d + 0x20);
-            ++i;
-        }
-    }
-    return out;
-}
-
-std::string asciiLowerCase(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    return out;
+std::vector<LineSpan> lastLines(std::string_view text, std::size_t count) {
+    std::vector<LineSpan> lines;
+    LineSpan line;
+    for (std::size_t next = text.size(); lines.size() < count && lineBefore(text, next, line);
+         next = line.begin)
+        lines.push_back(line);
+    std::reverse(lines.begin(), lines.end());
+    return lines;
 }
 
 bool contains(std::string_view s, std::string_view part) {
     return s.find(part) != std::string_view::npos;
-}
-
-std::size_t characterCount(std::string_view s) {
-    std::size_t n = 0;
-    for (char c : s)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-    return n;
 }
 
 std::size_t documentPosition(std::string_view text, std::size_t byteOffset) {

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/text_helpers.h"
+
 namespace textaria::lesson {
 
 // A half-open byte range [begin, end).
@@ -28,22 +30,28 @@ struct LineSpan {
 
 // Lines are the parts between CR LF; a final CR LF does not begin a further, empty line.
 std::vector<LineSpan> splitLines(std::string_view text);
+// The last count lines (fewer when the text has fewer), as splitLines gives them, found from
+// the end: options and trailing lines are read without splitting a long text.
+std::vector<LineSpan> lastLines(std::string_view text, std::size_t count);
+// The line that ends just before `next` (the start of the line after it, or text.size()), so
+// that the lines can be walked backwards; false when there is none.
+bool lineBefore(std::string_view text, std::size_t next, LineSpan& line);
 inline std::string_view lineText(std::string_view text, const LineSpan& line) {
     return text.substr(line.begin, line.end - line.begin);
 }
 
 // Removes characters with code <= 32 at both ends.
-std::string_view trim(std::string_view s);
+using platform::trim;
 
 // Lower case for ASCII letters and the Latin-1 capitals (Ä, Ö, Ü, ...) in UTF-8.
-std::string lowerCase(std::string_view s);
+inline std::string lowerCase(std::string_view s) { return platform::latin1LowerCase(s); }
 // ASCII only: the comparison rule for answers ("Ä" stays "Ä").
-std::string asciiLowerCase(std::string_view s);
+using platform::asciiLowerCase;
 
 bool contains(std::string_view s, std::string_view part);
 
 // Number of characters (code points) of a UTF-8 text.
-std::size_t characterCount(std::string_view s);
+inline std::size_t characterCount(std::string_view s) { return platform::utf8Length(s); }
 
 // The position a rich-text document gives the character at byteOffset: UTF-16 units, with
 // every CR LF counted as one (a paragraph break). Offsets inside a character or a CR LF

@@ -14,9 +14,15 @@ constexpr const char* kRule = "   ----------------------------------------------
 std::vector<std::string> listPageParagraphs(const std::vector<std::string>& titles, ListMode mode) {
     std::vector<std::string> out;
     switch (mode) {
-        case ListMode::Normal: out.emplace_back(texts::kListHeadingNormal); break;
-        case ListMode::Test: out.emplace_back(texts::kListHeadingTest); break;
-        case ListMode::Child: out.emplace_back(texts::kListHeadingChild); break;
+        case ListMode::Normal:
+            out.emplace_back(texts::kListHeadingNormal);
+            break;
+        case ListMode::Test:
+            out.emplace_back(texts::kListHeadingTest);
+            break;
+        case ListMode::Child:
+            out.emplace_back(texts::kListHeadingChild);
+            break;
     }
     if (mode != ListMode::Child)
         for (const auto& title : titles) out.push_back("   " + title);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <limits>
+#include <optional>
 #include <system_error>
 
 namespace textaria::lesson {
@@ -23,12 +25,12 @@ constexpr std::size_t kHeadSize = 64 * 1024;
 
 }  // namespace
 
-std::uint64_t bareProgramSize(const std::vector<char>& head) {
+std::optional<std::uint64_t> elfProgramSize(const std::vector<char>& head) {
     const bool elf = head.size() >= 52 && head[0] == 0x7F && head[1] == 'E' && head[2] == 'L' &&
                      head[3] == 'F' && head[5] == 1;  // little-endian
-    if (!elf) return kAppendedArchiveOffset;
+    if (!elf) return std::nullopt;
     const bool wide = head[4] == 2;
-    if (wide && head.size() < 64) return kAppendedArchiveOffset;
+    if (wide && head.size() < 64) return std::nullopt;
 
     const std::size_t word = wide ? 8 : 4;
     const std::uint64_t phoff = readLittle(head, wide ? 0x20 : 0x1C, word);
@@ -38,8 +40,16 @@ std::uint64_t bareProgramSize(const std::vector<char>& head) {
     const std::uint64_t shentsize = readLittle(head, wide ? 0x3A : 0x2E, 2);
     const std::uint64_t shnum = readLittle(head, wide ? 0x3C : 0x30, 2);
 
-    std::uint64_t end = std::max<std::uint64_t>(wide ? 64 : 52, phoff + phentsize * phnum);
-    if (shoff != 0) end = std::max(end, shoff + shentsize * shnum);
+    // An offset plus its size past 2^64 would wrap to a small end: no real program says that.
+    std::uint64_t end = wide ? 64 : 52;
+    bool wraps = false;
+    auto reach = [&](std::uint64_t offset, std::uint64_t size) {
+        std::uint64_t e = 0;
+        wraps |= __builtin_add_overflow(offset, size, &e);
+        end = std::max(end, e);
+    };
+    reach(phoff, phentsize * phnum);  // both counts are 16 bits: the product fits
+    if (shoff != 0) reach(shoff, shentsize * shnum);
     const std::size_t offsetField = wide ? 0x08 : 0x04;
     const std::size_t sizeField = wide ? 0x20 : 0x10;
     for (std::uint64_t i = 0; i < phnum; ++i) {
@@ -47,15 +57,23 @@ std::uint64_t bareProgramSize(const std::vector<char>& head) {
         if (phentsize < sizeField + word || phoff > head.size() || entry > head.size() ||
             head.size() - entry < phentsize)
             break;
-        const std::uint64_t offset = readLittle(head, entry + offsetField, word);
-        const std::uint64_t size = readLittle(head, entry + sizeField, word);
-        end = std::max(end, offset + size);
+        reach(readLittle(head, entry + offsetField, word),
+              readLittle(head, entry + sizeField, word));
     }
+    if (wraps) return std::nullopt;
     return end;
 }
 
+std::uint64_t bareProgramSize(const std::vector<char>& head) {
+    const bool elf =
+        head.size() >= 4 && head[0] == 0x7F && head[1] == 'E' && head[2] == 'L' && head[3] == 'F';
+    if (!elf) return kAppendedArchiveOffset;
+    // An ELF file whose headers cannot be read ends nowhere: it carries no archive.
+    return elfProgramSize(head).value_or(std::numeric_limits<std::uint64_t>::max());
+}
+
 bool carriesArchive(std::uint64_t fileSize, std::uint64_t bareSize) {
-    return fileSize > bareSize + kArchiveMinimumExtra;
+    return fileSize > bareSize && fileSize - bareSize > kArchiveMinimumExtra;
 }
 
 std::string appendedArchiveName(std::string_view programPath) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,6 +66,9 @@ struct StartupState {
 // table, so an archive appended by copying it behind the program is found without knowing
 // the build's size in advance. Other files: kAppendedArchiveOffset.
 std::uint64_t bareProgramSize(const std::vector<char>& head);
+// The same for a little-endian ELF file only: nothing for any other file, a head too short for
+// the ELF header, or headers whose offset plus size would pass 2^64.
+std::optional<std::uint64_t> elfProgramSize(const std::vector<char>& head);
 
 // Whether a program file of this size carries an archive behind the bare program.
 bool carriesArchive(std::uint64_t fileSize, std::uint64_t bareSize);

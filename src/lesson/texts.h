@@ -26,8 +26,11 @@ inline constexpr const char* kRescaleOnlyAfterSelection =
     "Bildschirmanpassung NUR nach <Auswahl> möglich !";
 inline constexpr const char* kRescaleQuestion = " Neue Anpassung des Bildschirms?    ";
 inline constexpr const char* kScaleFactorTitle = "Korrektur (0.8 <= K <= 1.2)";
+// The text stays whole, as the window shows it.
+// clang-format off
 inline constexpr const char* kScaleFactorPrompt =
     " Bildschirm kleiner mit K < 1 \r Bildschirm normal mit K = 1 \r Bildschirm größer mit K > 1 \r ";
+// clang-format on
 inline constexpr const char* kPleaseWait = "  Bitte um Geduld  . . . . .";
 
 // Loading and the list page.
@@ -44,8 +47,11 @@ inline constexpr const char* kListHeadingChild =
     "   Starten mit einem Mausklick \r   \r   -----------------------------------------------\r   ";
 inline constexpr const char* kFinishTestFirst = "Bitte zuerst Testprojekt <Beenden>";
 inline constexpr const char* kLoadQuestion = " Neue Datei (rtf,rsd) laden ?       ";
+// The text stays whole, as the window shows it.
+// clang-format off
 inline constexpr const char* kFirstDialogHint =
     " Zuerst auf den gewünschten Ordner klicken    \r und dann auf die gewünschte Datei (rtf,rsd). ";
+// clang-format on
 inline constexpr const char* kDataError = "Daten-Fehler";
 inline constexpr const char* kDataErrorCaption = "Problem";
 inline constexpr const char* kNoPageList = "Abbruch: Keine LISTE von Texten geladen!";

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "platform/codepage.h"
+#include "platform/file_kind.h"
 #include "platform/rtf_reader.h"
 #include "platform/texts.h"
 
@@ -51,25 +52,44 @@ StyledText documentFromBytes(std::string_view bytes, RtfDetail detail) {
     return styledFromPlainText(decodeTextFile(bytes));
 }
 
-DocumentLoad loadDocumentFile(const std::string& path, RtfDetail detail) {
-    DocumentLoad result;
+std::string documentPlainText(std::string_view bytes) {
+    if (looksLikeRtf(bytes)) return plainText(readRtf(bytes, RtfDetail::TextOnly));
+    const std::string utf8 = decodeTextFile(bytes);
+    std::string out;
+    out.reserve(utf8.size() + utf8.size() / 8);
+    std::size_t start = 0;
+    while (start < utf8.size()) {
+        std::size_t end = utf8.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = utf8.size();
+        out.append(utf8, start, end - start);
+        if (end == utf8.size()) break;
+        out += "\r\n";
+        if (utf8[end] == '\r' && end + 1 < utf8.size() && utf8[end + 1] == '\n') ++end;
+        start = end + 1;
+    }
+    return out;
+}
+
+namespace {
+
+// The whole file, or an error text naming it.
+bool readDocumentBytes(const std::string& path, std::string& bytes, std::string& error) {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (!std::filesystem::exists(status)) {
-        result.error = std::string(texts::kFileMissing) + path;
-        return result;
+        error = std::string(texts::kFileMissing) + path;
+        return false;
     }
     if (std::filesystem::is_directory(status)) {
-        result.error = std::string(texts::kFileIsFolder) + path;
-        return result;
+        error = std::string(texts::kFileIsFolder) + path;
+        return false;
     }
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    std::string reason;
+    std::unique_ptr<std::FILE, FileCloser> file(openRegularFile(path, reason));
     if (!file) {
-        result.error = std::string(texts::kFileUnreadable) + path + reasonSuffix(errno);
-        return result;
+        error = std::string(texts::kFileUnreadable) + path + " (" + reason + ")";
+        return false;
     }
-    std::string bytes;
     // Read in pieces, so that a file that grows or lies about its size is still read whole.
     const auto expected = std::filesystem::file_size(path, ec);
     std::size_t capacity = ec ? 1 << 16 : static_cast<std::size_t>(expected) + 1;
@@ -82,10 +102,28 @@ DocumentLoad loadDocumentFile(const std::string& path, RtfDetail detail) {
         capacity = bytes.size() * 2;
     }
     if (std::ferror(file.get())) {
-        result.error = std::string(texts::kFileUnreadable) + path + reasonSuffix(errno);
-        return result;
+        error = std::string(texts::kFileUnreadable) + path + reasonSuffix(errno);
+        return false;
     }
+    return true;
+}
+
+}  // namespace
+
+DocumentLoad loadDocumentFile(const std::string& path, RtfDetail detail) {
+    DocumentLoad result;
+    std::string bytes;
+    if (!readDocumentBytes(path, bytes, result.error)) return result;
     result.text = documentFromBytes(bytes, detail);
+    result.ok = true;
+    return result;
+}
+
+PlainTextLoad loadDocumentPlainText(const std::string& path) {
+    PlainTextLoad result;
+    std::string bytes;
+    if (!readDocumentBytes(path, bytes, result.error)) return result;
+    result.text = documentPlainText(bytes);
     result.ok = true;
     return result;
 }

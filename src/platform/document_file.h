@@ -22,6 +22,17 @@ DocumentLoad loadDocumentFile(const std::string& path, RtfDetail detail = RtfDet
 // The same for bytes already in memory.
 StyledText documentFromBytes(std::string_view bytes, RtfDetail detail = RtfDetail::Formats);
 
+// Only the plain text of a document, as plainText(documentFromBytes(bytes)) gives it, without
+// the styled model (a paragraph costs far more than the CR LF of an empty line).
+std::string documentPlainText(std::string_view bytes);
+
+struct PlainTextLoad {
+    bool ok = false;
+    std::string text;   // CR LF lines
+    std::string error;  // as DocumentLoad's
+};
+PlainTextLoad loadDocumentPlainText(const std::string& path);
+
 // Plain text bytes as paragraphs in the default format.
 StyledText styledFromPlainText(std::string_view utf8);
 

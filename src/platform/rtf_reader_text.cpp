@@ -145,6 +145,9 @@ void RtfReader::emitChar(char32_t c) {
         return;
     }
     if (state().destination != Destination::Text || state().hidden) return;
+    // A CR or LF written as \'0d or \u10 would split a line inside a paragraph, which the
+    // plain text cannot tell from a paragraph break; it reads as a blank.
+    if (c == '\r' || c == '\n') c = ' ';
     appendUtf8(textTarget(), c);
 }
 

@@ -8,4 +8,7 @@ inline constexpr const char* kFileMissing = "Datei nicht gefunden: ";
 inline constexpr const char* kFileUnreadable = "Datei nicht lesbar: ";
 inline constexpr const char* kFileIsFolder = "Datei ist ein Ordner: ";
 
+// Why a FIFO, a device or a socket is neither read nor replaced (after a file name and ": ").
+inline constexpr const char* kNotRegularFile = "keine gewöhnliche Datei";
+
 }  // namespace textaria::platform::texts

@@ -11,6 +11,8 @@
 #include <set>
 #include <system_error>
 
+#include "platform/text_helpers.h"
+
 namespace textaria::platform {
 
 namespace fs = std::filesystem;
@@ -34,38 +36,6 @@ std::vector<std::string> splitList(std::string_view text, char separator) {
     return parts;
 }
 
-std::string trimmed(std::string_view text) {
-    const auto begin = text.find_first_not_of(" \t\r\n");
-    if (begin == std::string_view::npos) return {};
-    const auto end = text.find_last_not_of(" \t\r\n");
-    return std::string(text.substr(begin, end - begin + 1));
-}
-
-// Upper-cases ASCII letters and the two-byte Latin-1 small letters (à … þ), which keeps every
-// character at its byte length so positions in the copy and the text stay the same.
-std::string upperSameLength(std::string_view text) {
-    std::string out(text);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const auto c = static_cast<unsigned char>(out[i]);
-        if (c >= 'a' && c <= 'z') {
-            out[i] = static_cast<char>(c - 32);
-        } else if (c == 0xC3 && i + 1 < out.size()) {
-            const auto next = static_cast<unsigned char>(out[i + 1]);
-            if (next >= 0xA0 && next <= 0xBE && next != 0xB7)
-                out[i + 1] = static_cast<char>(next - 32);
-            ++i;
-        }
-    }
-    return out;
-}
-
-std::string lowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    return out;
-}
-
 bool isExecutableFile(const std::string& path) {
     std::error_code ec;
     return fs::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0;
@@ -78,7 +48,7 @@ void readIniFile(const std::string& path, Visit visit) {
     std::string line;
     std::string group;
     while (std::getline(in, line)) {
-        const std::string text = trimmed(line);
+        const std::string text(trimOf(line, " \t\r\n"));
         if (text.empty() || text.front() == '#') continue;
         if (text.front() == '[' && text.back() == ']') {
             group = text.substr(1, text.size() - 2);
@@ -86,8 +56,8 @@ void readIniFile(const std::string& path, Visit visit) {
         }
         const auto equals = text.find('=');
         if (equals == std::string::npos) continue;
-        visit(group, trimmed(std::string_view(text).substr(0, equals)),
-              trimmed(std::string_view(text).substr(equals + 1)));
+        visit(group, std::string(trimOf(std::string_view(text).substr(0, equals), " \t\r\n")),
+              std::string(trimOf(std::string_view(text).substr(equals + 1), " \t\r\n")));
     }
 }
 
@@ -193,8 +163,8 @@ std::string LocalisedTempFolder() { return localisedFolderName(TempFolder()); }
 int ReplaceAll(std::string& text, std::string_view search, std::string_view replacement,
                bool ignoreCase, char marker) {
     if (search.empty()) return 0;
-    const std::string pattern = ignoreCase ? upperSameLength(search) : std::string(search);
-    std::string copy = ignoreCase ? upperSameLength(text) : text;
+    const std::string pattern = ignoreCase ? latin1UpperCase(search) : std::string(search);
+    std::string copy = ignoreCase ? latin1UpperCase(text) : text;
     int count = 0;
     // Searching on after each marker finds the same places as searching from the start (a
     // match cannot span a marker unless the search text holds one) and cannot loop.
@@ -276,7 +246,7 @@ XdgEnvironment XdgEnvironment::fromSystem() {
 std::string mimeTypeOf(std::string_view fileName, const XdgEnvironment& xdg) {
     const auto slash = fileName.rfind('/');
     const std::string name =
-        lowerAscii(slash == std::string_view::npos ? fileName : fileName.substr(slash + 1));
+        asciiLowerCase(slash == std::string_view::npos ? fileName : fileName.substr(slash + 1));
     std::string best;
     int bestWeight = -1;
     std::size_t bestLength = 0;
@@ -294,7 +264,8 @@ std::string mimeTypeOf(std::string_view fileName, const XdgEnvironment& xdg) {
                 continue;
             const bool caseSensitive =
                 fields.size() > 3 && fields[3].find("cs") != std::string::npos;
-            const std::string suffix = caseSensitive ? glob.substr(1) : lowerAscii(glob.substr(1));
+            const std::string suffix =
+                caseSensitive ? glob.substr(1) : asciiLowerCase(glob.substr(1));
             const std::string subject =
                 caseSensitive
                     ? std::string(slash == std::string_view::npos ? fileName
@@ -320,7 +291,7 @@ std::string defaultDesktopEntry(std::string_view mimeType, const XdgEnvironment&
     const std::string mime(mimeType);
     std::vector<std::string> listFiles;
     std::vector<std::string> desktopNames;
-    for (const auto& d : splitList(xdg.desktops, ':')) desktopNames.push_back(lowerAscii(d));
+    for (const auto& d : splitList(xdg.desktops, ':')) desktopNames.push_back(asciiLowerCase(d));
     auto addListFiles = [&](const std::string& dir) {
         for (const auto& desktop : desktopNames)
             listFiles.push_back(dir + "/" + desktop + "-mimeapps.list");

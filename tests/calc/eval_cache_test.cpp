@@ -2,6 +2,7 @@
 // differ in one character anywhere, a text changed in place, and more texts than it holds.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,29 @@ TEST(EvalCache, TextChangedInPlaceAndMoreTextsThanTheCacheHolds) {
     for (int round = 0; round < 2; ++round)
         for (int i = 0; i < 2000; i += round + 1)
             ASSERT_EQ(EvaluateFormula(texts[i], v).value, 2.0 * i + 1) << texts[i];
+}
+
+TEST(EvalCache, AnOwnedCacheIsResetAndTheShortOverloadsPrintNothing) {
+    FormulaVariables v;
+    v['X'] = 2;
+    FormulaCache cache;
+    std::string text = "x*3";
+    const CompiledFormula& first = cache.program(text);
+    EXPECT_EQ(&cache.program(text), &first);  // found again, not compiled again
+    EXPECT_EQ(EvaluateFormula(text, v, cache).value, 6.0);
+    cache.reset();
+    text[2] = '4';
+    EXPECT_EQ(EvaluateFormula(text, v, cache).value, 8.0);
+
+    const std::string overflowing = std::string(40, '(') + "1";
+    std::ostringstream out;
+    EXPECT_EQ(EvaluateFormula(overflowing, v, cache, out).code, kSyntaxError);
+    EXPECT_NE(out.str(), "");
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(EvaluateFormula(overflowing, v).code, kSyntaxError);
+    EXPECT_EQ(EvaluateFormula(overflowing, v, cache).code, kSyntaxError);
+    EXPECT_EQ(evaluateFormulaFresh(overflowing, v).code, kSyntaxError);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 
 }  // namespace

@@ -224,7 +224,7 @@ class Parser {
                 const double x = sum(d + 2);
                 if (peek() != ')') throw SyntaxError{};
                 shift(d + 4);
-                return function(kFunctions[f], snap(x));
+                return finite(function(kFunctions[f], snap(x)));
             }
             default:
                 throw SyntaxError{};
@@ -243,7 +243,8 @@ class Parser {
         if (name == "TAN") return std::fabs(sc.cos.hi) < 1e-12 ? err() : eval::tangent(sc);
         if (name == "ASIN" || name == "ACOS") {
             if (huge(1)) return err();
-            const long double root = sqrtl(1.0L - static_cast<long double>(x) * x);
+            // (1 - x)(1 + x) keeps its precision where x is near 1 (1 - x*x would cancel).
+            const long double root = sqrtl((1.0L - x) * (1.0L + x));
             if (name == "ASIN") {
                 if (x == 0 || std::fabs(x) == 1) return 90 * x;
                 return static_cast<double>(degrees(atanl(x / root)));
@@ -345,11 +346,12 @@ class FormulaGenerator {
     std::string blanks() { return pick(0, 9) == 0 ? " " : ""; }
 
     std::string number() {
-        return one(
-            {"0",     "1",     "2",     "3",      "7",     "12.5", ".5",     "0.25",
-             "90",    "180",   "45",    "30",     "60",    "150",  "1E3",    "2.5e-3",
-             "1E+2",  "1.5E3", "1E400", "1E-400", "1.2.3", "1E",   "7.",     "0.0000000000001",
-             "1e-13", "1E20",  "1E18",  "2E200",  "450",   "151",  "1E0005", "3.14159265358979"});
+        return one({"0", "1", "2", "3", "7", "12.5", ".5", "0.25", "90", "180", "45", "30", "60",
+                    "150", "1E3", "2.5e-3", "1E+2", "1.5E3", "1E400", "1E-400", "1.2.3", "1E", "7.",
+                    "0.0000000000001", "1e-13", "1E20", "1E18", "2E200", "450", "151", "1E0005",
+                    "3.14159265358979",
+                    // the extremes, where products and splits inside a function overflow
+                    "1E300", "1.34E300", "1E308", "1.7976931348623157E308", "1E-308", "4.9E-324"});
     }
     std::string operand(int depth) {
         switch (pick(0, 9)) {
@@ -404,7 +406,9 @@ class FormulaGenerator {
 
 std::vector<FormulaVariables> variableSets() {
     std::vector<FormulaVariables> sets(4);
-    const double palette[] = {0, 1, -1, 2, 0.5, -2.5, 1e-13, 1e200, -1e200, 3, 90, 1e18, 0.3};
+    const double palette[] = {
+        0,  1,    -1,  2,     0.5,    -2.5,     1e-13,  1e200,  -1e200, 3,
+        90, 1e18, 0.3, 1e308, -1e308, 1.34e300, -1e300, 1e-308, 5e-324, 1.7976931348623157e308};
     std::mt19937 rng(7);
     for (std::size_t s = 1; s < sets.size(); ++s)
         for (double& v : sets[s].values) v = palette[rng() % std::size(palette)];

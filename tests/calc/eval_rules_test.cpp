@@ -191,6 +191,30 @@ TEST(EvalRules, ValuesBeyondTheRangeStayErrorsWhereverTheyGo) {
     EXPECT_EQ(EvaluateFormula("x/1E10+deg(x/1E10)", v).code, 2);  // large but in range
 }
 
+// The arctangent near the top of the range once split its argument into infinities: NaN with
+// a success code, and a NaN argument then indexed its table out of bounds.
+TEST(EvalRules, ArctangentOfTheLargestNumbersIsNinety) {
+    // clang-format off
+    expectCases({
+        {"atan(1.34E300)", 90, 1}, {"atan(1E308)", 90, 1}, {"atan(-1E308)", 90, 1},
+        {"atan(1.7976931348623157E308)", 90, 1}, {"atan(1E20)", 90, 1},
+        {"asin(atan(1E308))", 0, 5}, {"acos(atan(1E308))", 0, 5}});
+    // clang-format on
+    FormulaVariables v;
+    const Evaluation nested = EvaluateFormula("atan(atan(1E308))", v);
+    EXPECT_EQ(nested.code, 1);
+    EXPECT_EQ(nested.value, EvaluateFormula("atan(90)", v).value);
+    v['Z'] = 1e308;
+    const CompiledFormula compiled("ATAN(z--228-48)");
+    std::ostringstream out;
+    for (const Evaluation e :
+         {evaluateFormulaFresh("ATAN(z--228-48)", v, out),
+          EvaluateFormula("ATAN(z--228-48)", v, out), compiled.evaluate(v, out)}) {
+        EXPECT_EQ(e.value, 90.0);
+        EXPECT_EQ(e.code, 2);
+    }
+}
+
 std::string repeated(const std::string& piece, int times) {
     std::string s;
     for (int i = 0; i < times; ++i) s += piece;

@@ -15,6 +15,11 @@ check variables "$(printf -- '-3 2\n0 0\n0.30000000000000004 1')" \
     "$("$cli" eval --var A=2 --var x=-1.5 "a*x" "--var" "0.1+0.2")"
 check negative_zero "0 1" "$("$cli" eval "trunc(-0.5)")"
 check shortest "$(printf '1e+190 1\n0.001 1')" "$("$cli" eval "10^190" "1E-3")"
+# The arctangent at the top of the range once crashed on the NaN of its own split.
+check atan_extremes "$(printf '90 1\n89.36340642403651 1\n0 5\n0 5\n90 2')" \
+    "$("$cli" eval --var z=1E308 "atan(1E308)" "atan(atan(1E308))" "asin(atan(1E308))" \
+        "acos(atan(1E308))" "ATAN(z--228-48)")"
+check atan_calc "89.36" "$("$cli" calc "atan(atan(1e308))")"
 
 open=$(printf '(%.0s' $(seq 40))
 check overflow "$(printf '\n STACK-\xc3\x9cBERLAUF BEI DER FORMELAUSWERTUNG ! \n\n0 0\n2 1')" \

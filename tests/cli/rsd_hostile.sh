@@ -17,6 +17,14 @@ printf '../evil.txt' | dd of=h.rsd bs=1 seek=1 conv=notrunc status=none
 printf 'C:evil.txt' | dd of=h.rsd bs=1 seek=235 conv=notrunc status=none
 "$cli" rsd list h.rsd | grep -q '^\.\./evil\.txt	4$' || fail "list shows the stored name"
 
+# A C1 control (0x9D in code page 1252 is U+009D) is shown escaped, in the list and the message.
+printf 'x' > src/c1name
+"$cli" rsd pack c1.rsd src/c1name src/good.txt || fail "pack c1"
+printf 'c1\x9Dn' | dd of=c1.rsd bs=1 seek=1 conv=notrunc status=none
+"$cli" rsd list c1.rsd | grep -q '^c1\\x9Dnme	1$' || fail "list escapes C1: $("$cli" rsd list c1.rsd | od -c | head -2)"
+"$cli" rsd unpack c1.rsd c1 2>err.txt
+grep -q 'c1\\x9Dn' err.txt || fail "skip message escapes C1: $(cat err.txt)"
+
 "$cli" rsd unpack h.rsd work/target 2>err.txt; rc=$?
 [ $rc -eq 0 ] || fail "unpack must exit 0 when the rest was written (got $rc)"
 [ "$(grep -c 'evil.txt' err.txt)" -eq 2 ] || fail "each skipped name on stderr: $(cat err.txt)"

@@ -155,6 +155,26 @@ TEST_F(BundleFiles, WarnsWhenTheLessonTextIsMissingAndRefusesNonArchives) {
     EXPECT_FALSE(fs::exists(folder / "kaputt"));
 }
 
+// Offsets that wrap past 2^64 once made a "program" of a few hundred bytes.
+TEST_F(BundleFiles, HeadersThatWrapAreNotAProgram) {
+    const auto put = [](std::string& elf, std::size_t at, std::uint64_t value) {
+        for (int i = 0; i < 8; ++i) elf[at + i] = static_cast<char>(value >> (8 * i));
+    };
+    std::string sections = tinyElf();
+    put(sections, 0x28, ~std::uint64_t{0} - 100);  // section table offset
+    std::string segment = tinyElf();
+    put(segment, 64 + 0x08, ~std::uint64_t{0} - 1000);  // segment offset, size stays 2000
+    for (const std::string& bytes : {sections, segment}) {
+        writeFile(folder / "wrapped", bytes);
+        const BundleResult result =
+            bundleLesson(folder / "wrapped", folder / "kurs.rsd", folder / "kaputt");
+        EXPECT_EQ(result.error,
+                  texts::fillIn(texts::kBundleNotAProgram, {(folder / "wrapped").string()}));
+        EXPECT_FALSE(fs::exists(folder / "kaputt"));
+        EXPECT_FALSE(findAppendedArchive(std::span<const char>(bytes + std::string(600, 'a'))));
+    }
+}
+
 TEST_F(BundleFiles, PlainProgramHasNothingToExtract) {
     std::string error;
     EXPECT_FALSE(ExtractAppendedArchive(folder / "program", folder / "work").found);

@@ -10,12 +10,12 @@ namespace {
 namespace fs = std::filesystem;
 
 class LessonFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         root = fs::temp_directory_path() /
-               ("textaria-lesson-file-" + std::to_string(::testing::UnitTest::GetInstance()
-                                                               ->random_seed()) +
-                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+               ("textaria-lesson-file-" +
+                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root);
         fs::create_directories(root / "src");
         fs::create_directories(root / "work");
@@ -35,8 +35,8 @@ TEST_F(LessonFileTest, BaseNameEndsAtTheFirstPoint) {
 }
 
 TEST_F(LessonFileTest, OpensAnRtfLessonWithItsFolder) {
-    const auto file = write(root / "src" / "kurs.rtf",
-                            "{\\rtf1\\ansi #01, Eins\\par Das [Haus]\\par #00\\par}");
+    const auto file =
+        write(root / "src" / "kurs.rtf", "{\\rtf1\\ansi #01, Eins\\par Das [Haus]\\par #00\\par}");
     const auto open = openLessonFile(file, root / "work");
     ASSERT_TRUE(open.ok) << open.error;
     EXPECT_EQ(open.lesson.plainText, "#01, Eins\r\nDas [Haus]\r\n#00\r\n");
@@ -67,8 +67,8 @@ TEST_F(LessonFileTest, NamesTheFileAndTheReasonWhenItCannotOpen) {
     EXPECT_NE(open.error.find("fehlt.rtf"), std::string::npos);
 
     write(root / "src" / "bild.jpg", "jpeg");
-    ASSERT_EQ(writeArchive(root / "src" / "leer.rsd", {{"bild.jpg", root / "src" / "bild.jpg", ""}}),
-              "");
+    ASSERT_EQ(
+        writeArchive(root / "src" / "leer.rsd", {{"bild.jpg", root / "src" / "bild.jpg", ""}}), "");
     open = openLessonFile(root / "src" / "leer.rsd", root / "work");
     EXPECT_FALSE(open.ok);
     EXPECT_NE(open.error.find("leer.rtf"), std::string::npos) << open.error;

@@ -23,6 +23,25 @@ TEST(MarkupText, LinesAreThePartsBetweenCrLf) {
     EXPECT_EQ(linesOf("a\nb\rc"), (V{"a\nb\rc"}));  // only CR LF ends a line
 }
 
+// Options and trailing lines are read from the end of a page; that must give the very lines
+// the whole split gives, whatever the line ends look like.
+TEST(MarkupText, LinesFromTheEndAreTheLastLinesOfTheSplit) {
+    for (std::string_view text : {"", "a", "\r\n", "a\r\nb", "a\r\nb\r\n", "\r\n\r\n", "x\r\r\n",
+                                  "\n\r\n\r", "a\r\n\r\nb\r\n\r\n", "\r", "ab\r\n\r"}) {
+        const std::vector<LineSpan> all = splitLines(text);
+        for (std::size_t n = 0; n <= all.size() + 1; ++n) {
+            const std::vector<LineSpan> tail = lastLines(text, n);
+            ASSERT_EQ(tail.size(), std::min(n, all.size())) << testing::PrintToString(text);
+            for (std::size_t i = 0; i < tail.size(); ++i) {
+                const LineSpan& expected = all[all.size() - tail.size() + i];
+                EXPECT_EQ(tail[i].begin, expected.begin) << testing::PrintToString(text);
+                EXPECT_EQ(tail[i].end, expected.end) << testing::PrintToString(text);
+                EXPECT_EQ(tail[i].hasBreak, expected.hasBreak) << testing::PrintToString(text);
+            }
+        }
+    }
+}
+
 TEST(MarkupText, TrimAndLowerCase) {
     EXPECT_EQ(trim("\t \x01 Haus \r\n"), "Haus");
     EXPECT_EQ(trim("   "), "");

@@ -29,6 +29,7 @@ TEST(ChooseFromList, ReadsTheTwoDigitPageNumberOfTheClickedLine) {
         Kind kind;
         int page;
     } cases[] = {
+        // clang-format off
         {"   01, Einleitung", 12, Kind::OpenPage, 1},
         {"   11, Schluss", 12, Kind::OpenPage, 11},
         {"   7 Bruchrechnen", 12, Kind::Nothing, 0},  // "7 " is no number
@@ -38,6 +39,7 @@ TEST(ChooseFromList, ReadsTheTwoDigitPageNumberOfTheClickedLine) {
         {"   ------", 7, Kind::Nothing, 0},
         {"", 7, Kind::Nothing, 0},
         {"   Auswahl anzeigen", 7, Kind::Nothing, 0},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const auto choice = chooseFromList(c.line, c.pageCount, ListMode::Normal);

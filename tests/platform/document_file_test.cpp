@@ -1,6 +1,7 @@
 #include "platform/document_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -51,6 +52,10 @@ TEST_F(DocumentFile, RtfOrPlainTextByContent) {
         const DocumentLoad load = loadDocumentFile(write(c.name, c.bytes));
         ASSERT_TRUE(load.ok) << c.name << ": " << load.error;
         EXPECT_EQ(plainText(load.text), c.plain) << c.name;
+        // The short way to the plain text, without the styled model, gives the same.
+        const PlainTextLoad plain = loadDocumentPlainText(write(c.name, c.bytes));
+        ASSERT_TRUE(plain.ok) << c.name << ": " << plain.error;
+        EXPECT_EQ(plain.text, c.plain) << c.name;
     }
 }
 
@@ -63,6 +68,14 @@ TEST_F(DocumentFile, FailuresNameTheFile) {
     load = loadDocumentFile(dir_.string());
     EXPECT_FALSE(load.ok);
     EXPECT_EQ(load.error, "Datei ist ein Ordner: " + dir_.string());
+
+    // A FIFO would block a reader until someone writes to it.
+    const std::string fifo = (dir_ / "fifo.rtf").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    load = loadDocumentFile(fifo);
+    EXPECT_FALSE(load.ok);
+    EXPECT_EQ(load.error, "Datei nicht lesbar: " + fifo + " (keine gewöhnliche Datei)");
+    EXPECT_EQ(loadDocumentPlainText(fifo).error, load.error);
 
     if (::geteuid() != 0) {  // root reads everything
         const std::string locked = write("gesperrt.rtf", "{\\rtf1 x}");

@@ -107,6 +107,8 @@ TEST(RtfReader, Unicode) {
         {"no fallback for the next u", R"({\rtf1 \u1052\u1086?})", "Мо"},
         {"upr takes the unicode part", R"({\rtf1 {\upr{a?b}{\*\ud{a\u8364?b}}}})", "a€b"},
         {"symbol private area", R"({\rtf1{\fonttbl{\f1\fcharset2 Symbol;}}{\f1\u-3920?}})", "°"},
+        // Line ends written as characters would split a line the paragraphs do not know.
+        {"escaped line ends", R"({\rtf1 a\u13?\u10?b\'0d\'0ac\par d})", "a  b  c\r\nd"},
     };
     expectAll(cases);
 }
