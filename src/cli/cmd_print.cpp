@@ -202,6 +202,7 @@ int run(const CommandArgs& args) {
     bool printed = false;
     bool written = false;
     {
+        // A4 with the border an office printer cannot print on.
         QPdfWriter writer(QString::fromStdString(temp.string()));
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));

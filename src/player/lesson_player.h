@@ -17,6 +17,7 @@
 #include "player/evaluation.h"
 #include "player/player_state.h"
 #include "player/player_view.h"
+#include "player/print_jobs.h"
 
 namespace textaria::platform {
 class UserDialogs;
@@ -28,7 +29,6 @@ class InputDialogs;
 namespace textaria::player {
 
 class MediaControl;
-class PagePrinter;
 
 // Date "dd.mm.yyyy" and time "hh:mm:ss", whatever the locale.
 struct ClockReading {
@@ -190,7 +190,7 @@ class LessonPlayer {
     PageText shownPage_;                        // the page in the page view, for printing
     std::vector<std::string> shownPlainLines_;  // the protocol, when the page view shows it
     std::string shownPicture_;                  // the picture in the picture panel
-    double pictureScale_ = 0.6;
+    double pictureScale_ = kStartPictureScale;
 };
 
 }  // namespace textaria::player

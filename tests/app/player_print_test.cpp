@@ -74,5 +74,26 @@ TEST_F(PrintFromWindow, F6PrintsTextThenPictureCtrlF6BothOnOneSheet) {
     EXPECT_EQ(jobs.size(), 3);
 }
 
+TEST(PrintProtocol, TheEndedTestPrintsItsProtocolInTheLookItIsShownIn) {
+    PlayerWindow w;
+    w.lesson->setProtocolWriter([](const player::TestOutcome&, std::mt19937&) {
+        return player::ProtocolResult{{"Testprotokoll", "Seite (1):  1 richtig von 1"}, {}, {}};
+    });
+    const QString pdf = QDir(w.temp.path()).filePath(QStringLiteral("protocol.pdf"));
+    w->choosePrinter = [&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    ASSERT_TRUE(
+        w->openLesson(writeLesson(w.temp.path(), "t.rtf", {"#01_, Test", "Ein [a].", "#00"})));
+    w->ShowPage(1);
+    w.dialogs.yesNoAnswers = {true, true};  // end the test, print the protocol
+    w.press(w->Button7);
+    const QString text = run(QStringLiteral("pdftotext"), {pdf, "-"});
+    EXPECT_TRUE(text.contains(QStringLiteral("richtig von 1"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("<Seite 1>")));
+}
+
 }  // namespace
 }  // namespace textaria::testing

@@ -53,7 +53,8 @@ std::vector<std::pair<double, double>> sheetSlices(QTextDocument& doc,
     std::vector<std::pair<double, double>> slices;
     double start = 0;
     for (std::size_t sheet = 0; start < total || slices.empty(); ++sheet) {
-        double end = start + heights[std::min(sheet, heights.size() - 1)];
+        // At least a pixel per sheet, so that even a degenerate page size comes to an end.
+        double end = start + std::max(1.0, heights[std::min(sheet, heights.size() - 1)]);
         for (const auto& [top, bottom] : lines) {
             if (bottom > end && top >= start) {
                 if (top > start) end = top;  // a line higher than a sheet is cut
@@ -81,6 +82,10 @@ void drawSlice(QPainter& painter, QTextDocument& doc, QPointF at,
 // Draws the document from `first` on, going on to whole printable sheets when it is longer.
 void drawFlowing(SheetPainter& sheets, QTextDocument& doc, QRectF first, bool firstIsNewSheet) {
     const QRectF area = sheets.printable();
+    if (first.height() <= 0) {  // no room left on the first sheet: start on the next
+        first = area;
+        firstIsNewSheet = true;
+    }
     const auto slices = sheetSlices(doc, {first.height(), area.height()});
     for (std::size_t i = 0; i < slices.size(); ++i) {
         if (i == 0 && firstIsNewSheet) sheets.newSheet();

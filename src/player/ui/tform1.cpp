@@ -66,6 +66,7 @@ TForm1::TForm1(lesson::StartupState& state, platform::UserDialogs& dialogs,
 }
 
 TForm1::~TForm1() {
+    if (player_) player_->setPrinter(nullptr);  // the player may outlive the window
     if (!closedDown_) FormClose();
 }
 
