@@ -30,34 +30,9 @@ class SilentDialogs : public platform::UserDialogs {
     }
 };
 
-// Paints nothing: what is measured is the player's own work.
-class BlindView : public player::PlayerView {
-  public:
-    std::string setLessonText(const platform::StyledText& text, int) override {
-        return platform::plainText(text);
-    }
-    void clearLessonText() override {}
-    void changeLessonFontSizes(int) override {}
-    void keepSelection() override {}
-    void showSelection(int) override {}
-    void showPageText(const player::PageText&, bool) override {}
-    void showListPage(const std::vector<std::string>&) override {}
-    void showPlainText(const std::vector<std::string>&, bool) override {}
-    void clearPageView() override {}
-    bool placeAnswerFields(const lesson::GapTable&, int) override { return true; }
-    void setFieldText(int, const std::string&, bool) override {}
-    void focusField(int) override {}
-    void setStatus(const std::string&) override {}
-    void setCounter(const std::string&) override {}
-    void setNavigation(bool, bool, bool) override {}
-    void setLoadButton(const std::string&, bool) override {}
-    void showSideList(player::SideList, const std::vector<std::string>&) override {}
-    void hideSideList() override {}
-    bool showPicture(const std::string&) override { return false; }
-    void showPicturePanel(bool) override {}
-    std::optional<std::string> askLessonFile(const std::string&) override { return {}; }
-    void endProgram() override {}
-};
+// Paints nothing (every view operation does nothing by default): what is measured is the
+// player's own work.
+class BlindView : public player::PlayerView {};
 
 // 300 pages of formatted text, each with 20 gaps (numbers, alternatives, words) and options.
 std::string makeLesson(int pages) {

@@ -17,6 +17,7 @@ Application::Application(const std::string& programPath, const StartupOptions& o
     state_.startup.programPath = programPath;
     state_.startup.parameters = options.parameters;
     state_.startup.openFile = options.openFile;
+    scriptFile_ = options.scriptFile;
 }
 
 // The windows go before the state they refer to; the main window last, as it empties the
@@ -51,8 +52,9 @@ bool Application::createWindows() {
     form30_->setPrograms(&state_.programs);
     form30_->setDialogs(&state_.dialogs);
     if (form1_->Panel4) form1_->Panel4->setRecorderWindow(form30_.get());
-    form2_ = std::make_unique<script::TForm2>(state_.dialogs, state_.fonts);
+    form2_ = std::make_unique<script::TForm2>(state_.dialogs, state_.fonts, state_.variables);
     if (!form2_->startedUp()) return false;
+    form2_->onCalculator = [this] { form13_->exec(); };
     form27_ = std::make_unique<script::TForm27>();
     form28_ = std::make_unique<script::TForm28>();
     return true;
@@ -60,6 +62,7 @@ bool Application::createWindows() {
 
 void Application::show() {
     if (form1_) form1_->show();
+    if (form2_ && !scriptFile_.empty() && form2_->openScript(scriptFile_)) form2_->showMaximized();
 }
 
 void Application::anotherStart(const QStringList& arguments) {

@@ -73,6 +73,7 @@ class Application : public QObject {
     ApplicationState state_;
     // The lesson player outlives the main window that shows it.
     std::unique_ptr<player::LessonPlayer> lessonPlayer_;
+    std::string scriptFile_;  // opened in the script editor when the program shows
     std::unique_ptr<player::TForm1> form1_;
     std::unique_ptr<calc::TForm13> form13_;
     std::unique_ptr<player::TForm30> form30_;

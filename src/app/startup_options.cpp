@@ -7,7 +7,8 @@ namespace textaria::app {
 namespace {
 
 bool takesValue(const std::string& option) {
-    return option == "--open" || option == "--screenshot" || option == "--quit-after";
+    return option == "--open" || option == "--script" || option == "--screenshot" ||
+           option == "--quit-after";
 }
 
 }  // namespace
@@ -34,6 +35,8 @@ StartupOptions parseStartupOptions(const std::vector<std::string>& arguments) {
         }
         if (a == "--open") {
             options.openFile = value;
+        } else if (a == "--script") {
+            options.scriptFile = value;
         } else if (a == "--screenshot") {
             options.screenshotFile = value;
         } else {

@@ -11,6 +11,7 @@ namespace textaria::app {
 struct StartupOptions {
     // Each option may also be written as one argument, e.g. --open=FILE.
     std::string openFile;                 // --open FILE: a lesson to load once the window is up
+    std::string scriptFile;               // --script FILE: a script opened in the script editor
     std::string screenshotFile;           // --screenshot FILE: saved before quitting
     std::optional<int> quitAfterSeconds;  // --quit-after SECONDS
     std::vector<std::string> parameters;  // everything else, in order

@@ -1,6 +1,7 @@
 // textaria-cli play: a lesson played through the player's logic, commands from stdin, one
 // output line per event.
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -126,38 +127,18 @@ class ScriptedDialogs : public platform::UserDialogs, public script::InputDialog
 // The page view as text: what it holds is printed on "show"; changes are events.
 class TextView : public player::PlayerView {
   public:
-    player::LessonPlayer* player = nullptr;
     bool ended = false;
 
-    std::string setLessonText(const platform::StyledText& text, int) override {
-        return platform::plainText(text);
-    }
-    void clearLessonText() override {}
-    void changeLessonFontSizes(int) override {}
-    void keepSelection() override {}
     void showSelection(int) override { say("page: 0"); }
     void showPageText(const player::PageText& page, bool) override {
         say("page: " + std::to_string(page.number) + (page.title.empty() ? "" : " " + page.title));
     }
     void showListPage(const std::vector<std::string>&) override { say("page: 0"); }
-    void showPlainText(const std::vector<std::string>&, bool) override {}
-    void clearPageView() override {}
-    bool placeAnswerFields(const lesson::GapTable&, int) override { return true; }
-    void setFieldText(int, const std::string&, bool) override {}
-    void focusField(int) override {}
     void setStatus(const std::string& text) override {
         if (text == status_) return;
         status_ = text;
         say("status: " + oneLine(text));
     }
-    void setCounter(const std::string&) override {}
-    void setNavigation(bool, bool, bool) override {}
-    void setLoadButton(const std::string&, bool) override {}
-    void showSideList(player::SideList, const std::vector<std::string>&) override {}
-    void hideSideList() override {}
-    bool showPicture(const std::string&) override { return true; }
-    void showPicturePanel(bool) override {}
-    std::optional<std::string> askLessonFile(const std::string&) override { return std::nullopt; }
     void pageResultStored(const std::string& line) override { say("result: " + line); }
     void protocolWritten(const std::string& path) override {
         const bool json = path.size() > 5 && path.compare(path.size() - 5, 5, ".json") == 0;
@@ -183,16 +164,6 @@ std::optional<int> number(std::string_view text) {
     const char* end = text.data() + text.size();
     if (text.empty() || std::from_chars(text.data(), end, value).ptr != end) return std::nullopt;
     return value;
-}
-
-std::optional<player::ClockReading> parseClock(const std::string& text) {
-    // "DD.MM.YYYY HH:MM:SS"
-    if (text.size() != 19 || text[2] != '.' || text[5] != '.' || text[10] != ' ' ||
-        text[13] != ':' || text[16] != ':')
-        return std::nullopt;
-    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9, 11, 12, 14, 15, 17, 18})
-        if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    return player::ClockReading{text.substr(0, 10), text.substr(11)};
 }
 
 // The line of the list page that carries page N's title.
@@ -284,20 +255,23 @@ bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedD
 int run(const CommandArgs& args) {
     std::string lessonPath;
     std::string protocolFolder;
-    std::optional<player::ClockReading> clock;
-    std::optional<unsigned> seed;
+    std::optional<player::ProtocolStamp> clock;
+    std::optional<std::uint64_t> seed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         const bool hasValue = i + 1 < args.size();
         if (a == "--protocol-folder" && hasValue) {
             protocolFolder = args[++i];
         } else if (a == "--clock" && hasValue) {
-            clock = parseClock(args[++i]);
+            clock = player::ProtocolStamp::parse(args[++i]);
             if (!clock) return fail("play", "--clock takes \"DD.MM.YYYY HH:MM:SS\"", kExitUsage);
         } else if (a == "--seed" && hasValue) {
-            const auto n = number(args[++i]);
-            if (!n || *n < 0) return fail("play", "--seed takes a whole number", kExitUsage);
-            seed = static_cast<unsigned>(*n);
+            const std::string& text = args[++i];
+            std::uint64_t n = 0;
+            const char* end = text.data() + text.size();
+            if (text.empty() || std::from_chars(text.data(), end, n).ptr != end)
+                return fail("play", "--seed takes a whole number", kExitUsage);
+            seed = n;
         } else if (a.rfind("--", 0) == 0 || !lessonPath.empty()) {
             return fail("play", "unexpected argument: " + a + " (see --help)", kExitUsage);
         } else {
@@ -321,9 +295,8 @@ int run(const CommandArgs& args) {
     TextView view;
     player::LessonPlayer player(startup, view, dialogs);
     player.setInputDialogs(&dialogs);
-    if (clock) player.setClock([reading = *clock] { return reading; });
+    if (clock) player.setClock([stamp = *clock] { return stamp; });
     if (seed) player.seed(*seed);
-    view.player = &player;
     if (!player.openLesson(fs::absolute(lessonPath, ec).string()))
         return fail("play", lessonPath + ": cannot be read as a lesson", kExitUnreadable);
 

@@ -1,13 +1,13 @@
-// textaria-cli score: one page of a lesson evaluated as the player's "Bewerten" does it.
+// textaria-cli score: one page of a lesson shown and evaluated by the player's own logic.
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
 #include "cli/cli_command.h"
 #include "cli/temp_folder.h"
 #include "lesson/lesson_file.h"
-#include "lesson/markup_pages.h"
-#include "lesson/page_prep.h"
-#include "player/evaluation.h"
+#include "platform/user_dialogs.h"
+#include "player/lesson_player.h"
 #include "player/navigation.h"
 
 namespace textaria::cli {
@@ -31,6 +31,29 @@ void printLine(const std::string& line) {
     std::fputc('\n', stdout);
 }
 
+// Keeps the status line and the result line the player shows.
+class ScoreView : public player::PlayerView {
+  public:
+    std::string status;
+    std::string result;
+    void setStatus(const std::string& text) override { status = text; }
+    void pageResultStored(const std::string& line) override { result = line; }
+};
+
+// Nobody answers: messages (a gap error, say) are not printed, questions get No.
+class NoDialogs : public platform::UserDialogs {
+  public:
+    void information(std::string_view) override {}
+    bool askYesNo(std::string_view, std::string_view) override { return false; }
+    platform::DialogAnswer askYesNoCancel(std::string_view, std::string_view) override {
+        return platform::DialogAnswer::Cancel;
+    }
+    std::optional<std::string> inputBox(std::string_view, std::string_view,
+                                        std::string_view) override {
+        return std::nullopt;
+    }
+};
+
 int run(const CommandArgs& args) {
     if (args.size() < 2) return fail("score", "needs FILE and PAGE (see --help)", kExitUsage);
     const std::optional<long long> page = player::parseWholeNumber(args[1]);
@@ -38,59 +61,48 @@ int run(const CommandArgs& args) {
 
     TempFolder work("score");
     if (!work.ok()) return fail("score", "cannot create a temporary folder", kExitUnreadable);
+    // The file is read here first, so that a file that cannot be read says why.
     const auto open = lesson::openLessonFile(args[0], work.path());
     if (!open.ok) return fail("score", open.error, kExitUnreadable);
     if (!open.lesson.unpacked.copyError.empty())
         return fail("score", args[0] + ": " + open.lesson.unpacked.copyError, kExitUnreadable);
-    const std::string& text = open.lesson.plainText;
 
-    lesson::PreparedPage prepared;
-    bool childMode = false;
-    switch (lesson::classifyLesson(text, open.lesson.unpacked.NestedArchiveCount)) {
-        case lesson::LessonKind::Menu:
-            return fail("score", args[0] + ": a project menu has no pages to evaluate", kExitUsage);
-        case lesson::LessonKind::Single:
-            if (*page != 1) return fail("score", "a single text has only page 1", kExitUsage);
-            prepared = lesson::prepareSingleText(text);
-            break;
-        case lesson::LessonKind::List: {
-            const lesson::PageList list = lesson::splitPages(text);
-            if (*page < 1 || *page > static_cast<long long>(list.pages.size()))
-                return fail("score",
-                            "the lesson has pages 1 to " + std::to_string(list.pages.size()),
-                            kExitUsage);
-            const auto& span = list.pages[static_cast<std::size_t>(*page - 1)];
-            prepared = lesson::prepareListPage(
-                std::string_view(text).substr(span.body.begin, span.body.end - span.body.begin),
-                static_cast<int>(*page));
-            childMode = list.ChildMode;
-            break;
-        }
+    // Then the player loads and shows it as "Laden" and the list page do.
+    lesson::StartupState startup;
+    startup.WorkFolder = work.path().string();
+    ScoreView view;
+    NoDialogs dialogs;
+    player::LessonPlayer player(startup, view, dialogs);
+    std::error_code ec;
+    if (!player.openLesson(std::filesystem::absolute(args[0], ec).string()))
+        return fail("score", args[0] + ": cannot be read as a lesson", kExitUnreadable);
+    const player::PlayerState& state = player.state();
+    if (state.SelectionArchive)
+        return fail("score", args[0] + ": a project menu has no pages to evaluate", kExitUsage);
+    if (!state.ListMode) {
+        if (*page != 1) return fail("score", "a single text has only page 1", kExitUsage);
+    } else {
+        const auto pages = static_cast<long long>(state.pages.pages.size());
+        if (*page < 1 || *page > pages)
+            return fail("score", "the lesson has pages 1 to " + std::to_string(pages), kExitUsage);
+        player.ShowPage(static_cast<int>(*page));
     }
 
-    if (prepared.readingPage || prepared.gapError != lesson::GapError::None ||
-        prepared.gaps.GapCount() == 0) {
+    if (!state.hasAnswerFields) {
         printLine("");
         printLine("");
         return kExitOk;
     }
-    player::EvaluationInput input;
-    input.pageNumber = static_cast<int>(*page);
-    for (const auto& gap : prepared.gaps.entries) input.solutions.push_back(gap.answer);
-    input.answers.assign(args.begin() + 2, args.end());
-    input.caseSensitive = !prepared.options.has(lesson::Marker::IgnoreCase);
-    input.questionnairePage = prepared.options.questionnaireLevels() != 0;
-    input.showCorrections =
-        !prepared.options.has(lesson::Marker::NoCorrections) && !input.questionnairePage;
-    input.childMode = childMode;
-    input.showAnswers = !childMode;
-    input.pageText = prepared.text;
-    const player::EvaluationResult result = player::EvaluatePage(input);
-    if (input.questionnairePage) {
-        printLine(result.factorLine);
+    for (std::size_t i = 2; i < args.size() && i - 2 < lesson::kMaxGaps; ++i)
+        player.setAnswer(static_cast<int>(i - 1), args[i]);
+    const bool questionnaire = state.QuestionnairePage;
+    view.status.clear();
+    player.Button6Click();
+    if (questionnaire) {
+        printLine(player.scores().pageResults[static_cast<std::size_t>(*page)]);
     } else {
-        printLine(result.statusText);
-        printLine(result.resultLine);
+        printLine(view.status);
+        printLine(view.result);
     }
     return std::fflush(stdout) == 0 ? kExitOk : kExitUnreadable;
 }

@@ -8,6 +8,7 @@
 
 #include "calc/eval_u.h"
 #include "cli/cli_command.h"
+#include "cli/script_surface.h"
 #include "platform/document_file.h"
 #include "platform/styled_text.h"
 #include "platform/user_dialogs.h"
@@ -65,6 +66,8 @@ int runScriptCommand(const CommandArgs& args) {
     std::string answersFile;
     std::uint64_t maxSteps = kDefaultMaxSteps;
     std::optional<std::uint64_t> seed;
+    std::string png, jpeg;
+    std::uint64_t side = 724;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -79,8 +82,10 @@ int runScriptCommand(const CommandArgs& args) {
                     return fail("script", "bad " + arg + " '" + value + "'", kExitUsage);
                 if (arg == "--max-steps") maxSteps = *number;
                 if (arg == "--seed") seed = *number;
+                if (arg == "--size") side = std::min<std::uint64_t>(*number, 8192);
             }
-            // --png, --jpeg and --size belong to the drawing surface, which draws nothing yet.
+            if (arg == "--png") png = value;
+            if (arg == "--jpeg") jpeg = value;
         } else if (!arg.empty() && arg[0] == '-' && arg != "-") {
             return fail("script", "unknown option '" + arg + "' (see --help)", kExitUsage);
         } else if (file.empty()) {
@@ -118,8 +123,9 @@ int runScriptCommand(const CommandArgs& args) {
     std::error_code ec;
     state.dataFolder = std::filesystem::absolute(file, ec).parent_path().string();
     script::LineBudgetKeys keys(kPollsPerLine);
-    script::ScriptHost host;
-    script::ScriptEnvironment env{lines, dialogs, dialogs, keys, host};
+    ScriptSurface surface(static_cast<int>(side));
+    script::DrawingContext& drawing = surface.drawing();
+    script::ScriptEnvironment env{lines, dialogs, dialogs, keys, surface.host(), &drawing};
     // stdout carries the script text only; the evaluator's stack-overflow lines go to stderr.
     std::streambuf* const standardOutput = std::cout.rdbuf(std::cerr.rdbuf());
     const script::RunResult result = script::runScript(state, env, {maxSteps});
@@ -127,6 +133,8 @@ int runScriptCommand(const CommandArgs& args) {
 
     std::cout << lines.text() << '\n';
     std::cout.flush();
+    if (std::string error; !surface.save(png, jpeg, error))
+        return fail("script", error, kExitUnreadable);
     if (result.end == script::RunEnd::StepBudget) {
         std::cerr << "textaria-cli script: the run was ended after " << maxSteps
                   << " executed lines (--max-steps)\n";

@@ -140,6 +140,7 @@ EvaluationResult EvaluatePage(const EvaluationInput& in) {
 void ScoreBook::record(const EvaluationInput& input, const EvaluationResult& result) {
     const bool inRange = input.pageNumber >= 1 && input.pageNumber <= kPages;
     if (inRange) lastAnswers[input.pageNumber] = result.lastAnswer;
+    if (inRange) typedAnswers[input.pageNumber] = input.answers;
     if (input.questionnairePage) {
         if (inRange) pageResults[input.pageNumber] = result.factorLine;
         return;

@@ -51,6 +51,7 @@ struct ScoreBook {
     std::array<std::string, kPages + 1> pageResults{};  // index = page number
     std::array<std::string, kPages + 1> lastAnswers{};
     std::array<std::string, kPages + 1> factorKeys{};  // questionnaires with factors, test mode
+    std::array<std::vector<std::string>, kPages + 1> typedAnswers{};  // as typed, per page
     int totalValues = 0;
     int totalCorrect = 0;
 

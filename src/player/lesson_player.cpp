@@ -1,7 +1,6 @@
 // Loading a lesson: "Laden", archives, the list page, "Liste" and the project menu.
 #include "player/lesson_player.h"
 
-#include <ctime>
 #include <filesystem>
 
 #include "lesson/archive.h"
@@ -26,17 +25,6 @@ bool isArchiveName(const std::string& name) {
 }
 
 }  // namespace
-
-ClockReading systemClock() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char date[16];
-    char time[16];
-    std::strftime(date, sizeof date, "%d.%m.%Y", &local);
-    std::strftime(time, sizeof time, "%H:%M:%S", &local);
-    return {date, time};
-}
 
 LessonPlayer::LessonPlayer(lesson::StartupState& startup, PlayerView& view,
                            platform::UserDialogs& dialogs)
@@ -82,6 +70,7 @@ void LessonPlayer::clearForLoad(bool keepFontChange) {
     s_.TestMode = false;
     s_.TestFinished = false;
     s_.QuestionnairePage = false;
+    s_.levels.clear();
     scores_.clear();
     savedAnswers_.clear();
     answers_.fill({});
@@ -91,7 +80,7 @@ void LessonPlayer::clearForLoad(bool keepFontChange) {
     stopPageMedia();
     view_.hideSideList();
     view_.showPicturePanel(false);
-    view_.setNavigation(false, false, false);
+    setNavigation(false, false, false);
     view_.setCounter({});
     view_.setStatus({});
     // The next text is set with the sizes of its author; only a project picked from a menu
@@ -322,6 +311,7 @@ void LessonPlayer::startLesson() {
             break;
     }
     if (s_.projectPicked) view_.setStatus(lesson::texts::kProjectLoading);
+    questions_ = collectQuestions(lessonText_);
     s_.ListMode = true;
     s_.pages = lesson::splitPages(lessonText_);
     s_.PageCount = s_.pages.PageCount;
@@ -372,7 +362,7 @@ void LessonPlayer::chooseFromList(const std::string& line) {
     view_.setStatus({});
     const lesson::ListChoice choice = lesson::chooseFromList(line, s_.PageCount, listMode());
     if (s_.TestMode || s_.ChildMode) {
-        view_.setNavigation(true, s_.ChildMode, s_.ChildMode);
+        setNavigation(true, s_.ChildMode, s_.ChildMode);
         ShowPage(1);
         return;
     }
@@ -383,7 +373,7 @@ void LessonPlayer::chooseFromList(const std::string& line) {
             showListPage();
             return;
         case lesson::ListChoice::Kind::OpenPage:
-            if (!s_.LaunchList) view_.setNavigation(true, true, true);
+            if (!s_.LaunchList) setNavigation(true, true, nav_[2]);
             ShowPage(choice.page);
             return;
     }
@@ -408,7 +398,7 @@ void LessonPlayer::Button8Click() {
     stopPageMedia();
     view_.hideSideList();
     view_.showPicturePanel(false);
-    view_.setNavigation(false, false, false);
+    setNavigation(false, false, false);
     s_.pages = lesson::splitPages(lessonText_);
     showListPage();
     view_.setStatus(s_.LessonFileName);
@@ -426,7 +416,7 @@ void LessonPlayer::showSelection() {
     view_.showPicturePanel(false);
     stopPageMedia();
     endExternalViewer();
-    view_.setNavigation(false, false, false);
+    setNavigation(false, false, false);
     view_.setCounter({});
     gapTable_ = {};
     answers_.fill({});

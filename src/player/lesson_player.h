@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <random>
@@ -18,6 +19,9 @@
 #include "player/player_state.h"
 #include "player/player_view.h"
 #include "player/print_jobs.h"
+#include "player/protocol_json.h"
+#include "player/questionnaire.h"
+#include "player/test_protocol.h"
 
 namespace textaria::platform {
 class UserDialogs;
@@ -30,41 +34,8 @@ namespace textaria::player {
 
 class MediaControl;
 
-// Date "dd.mm.yyyy" and time "hh:mm:ss", whatever the locale.
-struct ClockReading {
-    std::string date;
-    std::string time;
-};
-using Clock = std::function<ClockReading()>;
-ClockReading systemClock();
-
-// What a finished test or questionnaire leaves for its protocol.
-struct TestOutcome {
-    std::string lessonFileName;
-    std::string person;  // as typed, blanks removed
-    ClockReading when;
-    bool complete = false;  // ended on the last page
-    std::string status;     // "Der Test wurde abgebrochen!" or "... vollständig ausgeführt!"
-    int totalValues = 0;
-    int totalCorrect = 0;
-    int pageCount = 0;
-    int questionnaireLevels = 0;  // 3, 5 or 7 for a questionnaire, else 0
-    std::string headerLine;       // the factor letters of a questionnaire
-    // Per page 1 .. pageCount - 1: the result line (a question line on questionnaire pages),
-    // the normalised last answer and the factor key.
-    std::vector<std::string> pageResults;
-    std::vector<std::string> lastAnswers;
-    std::vector<std::string> factorKeys;
-};
-
-struct ProtocolResult {
-    std::vector<std::string> lines;    // shown in the page view
-    std::vector<std::string> written;  // files written (protocol, its twin, question file)
-    std::vector<std::string> errors;   // files that could not be written, with the reason
-};
-
-// Builds and writes the protocol of a finished test; its random choices come from `random`.
-using ProtocolWriter = std::function<ProtocolResult(const TestOutcome&, std::mt19937& random)>;
+// The date and time protocols use; the machine's clock unless fixed.
+using Clock = std::function<ProtocolStamp()>;
 
 class LessonPlayer {
   public:
@@ -74,10 +45,9 @@ class LessonPlayer {
     void setMedia(MediaControl* media) { media_ = media; }
     void setInputDialogs(script::InputDialogs* dialogs) { inputDialogs_ = dialogs; }
     void setClock(Clock clock) { clock_ = std::move(clock); }
-    void setProtocolWriter(ProtocolWriter writer) { protocolWriter_ = std::move(writer); }
     void setPrinter(PagePrinter* printer) { printer_ = printer; }
-    void seed(unsigned seed) { random_.seed(seed); }
-    std::mt19937& random() { return random_; }
+    // Every random choice (the letters of protocol names) repeats for the same seed.
+    void seed(std::uint64_t seed) { letters_ = seededLetterSource(seed); }
 
     const PlayerState& state() const { return s_; }
     const ScoreBook& scores() const { return scores_; }
@@ -144,7 +114,7 @@ class LessonPlayer {
     void pickProject(const std::string& line);
     void showSingleText();
     void resetPageOptions();
-    void applyOptions(const lesson::PageOptions& options);
+    void applyOptions(const lesson::PageOptions& options, std::string_view optionSource);
     void prepareAnswerFields(const lesson::PreparedPage& page);
     void startPageMedia(const lesson::MediaLine& media, bool keepPicture);
     void stopPageMedia();
@@ -153,11 +123,15 @@ class LessonPlayer {
     void askQuestionnaireAnswer();
     void checkQuestionnaireAnswer();
     int questionnaireLevels() const;
-    std::string allowedAnswers() const;
     void setNavigation(bool down, bool up, bool rep);
     void run(const PageCommand& command);
     void EndTest();
-    std::string askPersonName();
+    void EndQuestionnaire();
+    // Shows the protocol, offers to print it and writes it with its twin; a file that cannot
+    // be written is reported.
+    void finishProtocol(const std::vector<std::string>& lines, ProtocolRecord record,
+                        const std::string& person, const ProtocolStamp& stamp, char suffix);
+    ProtocolRecord protocolRecord(const std::string& person, const ProtocolStamp& stamp) const;
     std::string lessonFilePath(const std::string& name) const;
     bool pageTextEmpty() const;
     void rememberShownPage(const PageText& page);
@@ -171,9 +145,8 @@ class LessonPlayer {
     platform::UserDialogs& dialogs_;
     MediaControl* media_ = nullptr;
     script::InputDialogs* inputDialogs_ = nullptr;
-    Clock clock_ = systemClock;
-    ProtocolWriter protocolWriter_;
-    std::mt19937 random_{std::random_device{}()};
+    Clock clock_ = ProtocolStamp::now;
+    LetterSource letters_ = seededLetterSource(std::random_device{}());
 
     PlayerState s_;
     ScoreBook scores_;
@@ -183,6 +156,7 @@ class LessonPlayer {
     std::string lastFeedbackSound_;
     std::string lessonText_;  // the lesson's plain text, CR LF lines
     std::string pageText_;    // the page view's plain text
+    QuestionCollection questions_;
     bool dialogUsed_ = false;
     std::array<bool, 3> nav_{};  // "[ Dn ]", "[ Up ]", "[ Rep ]" shown
 

@@ -3,26 +3,13 @@
 #include "platform/user_dialogs.h"
 #include "player/lesson_player.h"
 #include "player/media_control.h"
+#include "player/protocol_file.h"
+#include "player/protocol_json.h"
+#include "player/questionnaire_profile.h"
 #include "player/texts.h"
 #include "script/input_dialogs.h"
 
 namespace textaria::player {
-
-namespace {
-
-// Blanks removed, trimmed; accepted with a comma that is neither first nor last.
-std::optional<std::string> acceptedName(const std::string& typed) {
-    std::string name;
-    for (const char c : typed)
-        if (c != ' ') name += c;
-    name = std::string(lesson::trim(name));
-    bool inner = false;
-    for (std::size_t i = 1; i + 1 < name.size(); ++i) inner = inner || name[i] == ',';
-    if (!inner) return std::nullopt;
-    return name;
-}
-
-}  // namespace
 
 void LessonPlayer::setAnswer(int field, const std::string& text) {
     if (field < 1 || field > lesson::kMaxGaps) return;
@@ -38,40 +25,13 @@ void LessonPlayer::enterInField(int field) {
     if (next <= gapTable_.GapCount()) view_.focusField(next);
 }
 
-int LessonPlayer::questionnaireLevels() const {
-    return s_.Levels7 ? 7 : s_.Levels5 ? 5 : s_.Levels3 ? 3 : 0;
-}
-
-std::string LessonPlayer::allowedAnswers() const {
-    switch (questionnaireLevels()) {
-        case 3:
-            return texts::kAllowedAnswers3;
-        case 5:
-            return texts::kAllowedAnswers5;
-        case 7:
-            return texts::kAllowedAnswers7;
-        default:
-            return {};
-    }
-}
+int LessonPlayer::questionnaireLevels() const { return s_.levels.levels(); }
 
 void LessonPlayer::askQuestionnaireAnswer() {
     if (!inputDialogs_) return;
     const int levels = questionnaireLevels();
-    const std::string box = levels == 3   ? texts::kSelectionBox3
-                            : levels == 5 ? texts::kSelectionBox5
-                                          : texts::kSelectionBox7;
-    script::SelectRequest request;
-    request.prompt = box.substr(0, box.find(':'));
-    const int count = std::stoi(box.substr(box.rfind(',') + 1));
-    request.count = count >= 2 && count <= 9 ? count : 1;
-    request.mode = levels == 3 ? 6 : 3;
-    const int chosen = inputDialogs_->select(request);
-    std::string text;
-    if (chosen >= 0) {
-        static const char* const kThree[] = {"nein", "?", "ja"};
-        text = levels == 3 ? (chosen < 3 ? kThree[chosen] : "") : std::to_string(chosen);
-    }
+    const std::string text =
+        answerFromChoice(levels, inputDialogs_->select(questionnaireSelectRequest(levels)));
     setAnswer(1, text);
     view_.setFieldText(1, text, false);
     view_.focusField(1);
@@ -127,12 +87,8 @@ void LessonPlayer::Button6Click() {
     if (!input.questionnairePage) view_.setStatus(result.statusText);
     // The factor key of a question page; page 1 carries the factor header.
     const int page = input.pageNumber;
-    if (s_.TestMode && page > 1 && page <= ScoreBook::kPages && !s_.headerLine.empty()) {
-        const std::string& line = scores_.pageResults[page];
-        const auto open = line.find('<');
-        scores_.factorKeys[page] =
-            open != std::string::npos && open + 1 < line.size() ? line.substr(open + 1, 1) : "";
-    }
+    if (s_.TestMode && page > 1 && page <= ScoreBook::kPages && !s_.headerLine.empty())
+        scores_.factorKeys[page] = factorKey(scores_.pageResults[page]);
     view_.focusField(0);
 
     if (input.questionnairePage) {
@@ -150,13 +106,12 @@ void LessonPlayer::checkQuestionnaireAnswer() {
     const int page = s_.ListMode ? s_.CurrentPage : 1;
     if (page < 1 || page > ScoreBook::kPages) return;
     std::string& last = scores_.lastAnswers[page];
-    // A substring test; an empty answer is found nowhere.
-    if (!last.empty() && lesson::contains(allowedAnswers(), last)) {
+    if (answerAllowed(last, allowedAnswers(questionnaireLevels()))) {
         if (s_.CurrentPage < s_.PageCount - 1) ShowPage(s_.CurrentPage + 1);
         return;
     }
     s_.PageEvaluated = false;
-    dialogs_.information(texts::kWrongInput);
+    dialogs_.information(texts::kWrongAnswer);
     last.clear();
     setAnswer(1, {});
     view_.setFieldText(1, {}, false);
@@ -192,13 +147,11 @@ void LessonPlayer::Button5Click() {
 }
 
 void LessonPlayer::Button7Click() {
-    bool confirmed = false;
     if (s_.TestMode && !s_.TestFinished) {
-        if (!dialogs_.askYesNo(texts::kEndTestQuestion, texts::kTestCaption)) return;
+        if (!dialogs_.askYesNo(texts::kEndProgramInTest, texts::kProtocolQuestionCaption)) return;
         setNavigation(false, nav_[1], nav_[2]);
-        confirmed = true;
     } else if (s_.TestMode && s_.TestFinished) {
-        if (!dialogs_.askYesNo(texts::kEndFinishedTestQuestion, texts::kTestCaption)) return;
+        if (!dialogs_.askYesNo(texts::kEndProgramFinally, texts::kProtocolQuestionCaption)) return;
         close();
         view_.endProgram();
         return;
@@ -209,12 +162,11 @@ void LessonPlayer::Button7Click() {
     }
     endExternalViewer();
     if (!s_.TestMode) {
-        if (!dialogs_.askYesNo(texts::kEndProgramQuestion, platform::kQuestionCaption)) return;
+        if (!dialogs_.askYesNo(texts::kEndProgram, platform::kQuestionCaption)) return;
         close();
         view_.endProgram();
         return;
     }
-    (void)confirmed;
     stopPageMedia();
     view_.showPicturePanel(false);
     view_.hideSideList();
@@ -223,53 +175,99 @@ void LessonPlayer::Button7Click() {
     view_.placeAnswerFields(gapTable_, 0);
     view_.clearPageView();
     pageText_.clear();
-    EndTest();
+    if (s_.QuestionnairePage)
+        EndQuestionnaire();
+    else
+        EndTest();
 }
 
-std::string LessonPlayer::askPersonName() {
-    for (;;) {
-        const auto typed =
-            dialogs_.inputBox(texts::kNameTitle, texts::kNamePrompt, texts::kNameDefault);
-        // Cancelling gives the default, which is accepted.
-        if (auto name = acceptedName(typed ? *typed : texts::kNameDefault)) return *name;
+ProtocolRecord LessonPlayer::protocolRecord(const std::string& person,
+                                            const ProtocolStamp& stamp) const {
+    ProtocolRecord record;
+    record.lesson = s_.LessonFileName;
+    record.person = person;
+    record.date = stamp.date();
+    record.time = stamp.time();
+    record.complete = testComplete(s_.CurrentPage, s_.PageCount);
+    record.totalValues = scores_.totalValues;
+    record.totalCorrect = scores_.totalCorrect;
+    for (int page = 1; page < s_.PageCount && page <= ScoreBook::kPages; ++page) {
+        ProtocolRecord::Page entry;
+        entry.number = page;
+        if (page <= static_cast<int>(s_.pages.pages.size()))
+            entry.title = s_.pages.pages[static_cast<std::size_t>(page - 1)].title;
+        entry.resultLine = scores_.pageResults[page];
+        entry.answers = scores_.typedAnswers[page];
+        record.pages.push_back(std::move(entry));
     }
+    return record;
 }
 
 void LessonPlayer::EndTest() {
-    const bool questionnaire = s_.QuestionnairePage;
-    // A questionnaire stays in test mode: its next "Beenden" only ends the program.
-    if (!questionnaire) s_.TestMode = false;
+    s_.TestMode = false;
     s_.hasAnswerFields = false;
+    const std::string person = askPersonName(dialogs_);
+    const ProtocolStamp stamp = clock_();
+    TestProtocolInput input;
+    input.lessonFileName = s_.LessonFileName;
+    input.person = person;
+    input.stamp = stamp;
+    input.currentPage = s_.CurrentPage;
+    input.pageCount = s_.PageCount;
+    input.totalValues = scores_.totalValues;
+    input.totalCorrect = scores_.totalCorrect;
+    input.pageResults.assign(scores_.pageResults.begin(), scores_.pageResults.end());
+    finishProtocol(testProtocolLines(input), protocolRecord(person, stamp), person, stamp, '1');
+}
 
-    TestOutcome outcome;
-    outcome.person = askPersonName();
-    outcome.lessonFileName = s_.LessonFileName;
-    outcome.when = clock_();
-    outcome.complete = s_.CurrentPage >= s_.PageCount - 1;
-    outcome.status = outcome.complete ? texts::kTestComplete : texts::kTestAborted;
-    outcome.totalValues = scores_.totalValues;
-    outcome.totalCorrect = scores_.totalCorrect;
-    outcome.pageCount = s_.PageCount;
-    outcome.questionnaireLevels = questionnaire ? questionnaireLevels() : 0;
-    outcome.headerLine = s_.headerLine;
-    for (int page = 1; page < s_.PageCount && page <= ScoreBook::kPages; ++page) {
-        outcome.pageResults.push_back(scores_.pageResults[page]);
-        outcome.lastAnswers.push_back(scores_.lastAnswers[page]);
-        outcome.factorKeys.push_back(scores_.factorKeys[page]);
+void LessonPlayer::EndQuestionnaire() {
+    // Test mode stays: the next "Beenden" only ends the program.
+    s_.hasAnswerFields = false;
+    const std::string person = askPersonName(dialogs_);
+    const ProtocolStamp stamp = clock_();
+    QuestionnaireInput input;
+    input.lessonFileName = s_.LessonFileName;
+    input.person = person;
+    input.stamp = stamp;
+    input.levels = questionnaireLevels();
+    input.factorHeader = s_.headerLine;
+    input.currentPage = s_.CurrentPage;
+    input.pageCount = s_.PageCount;
+    input.questionCount = static_cast<int>(questions_.questions.size());
+    input.questionMarkCount = questions_.questionMarkCount;
+    for (int page = 1; page < s_.PageCount && page <= ScoreBook::kPages; ++page)
+        input.pages.push_back(
+            {scores_.pageResults[page], scores_.lastAnswers[page], scores_.factorKeys[page]});
+    const QuestionnaireProtocol protocol = questionnaireProtocol(input);
+    ProtocolRecord record = protocolRecord(person, stamp);
+    record.questionnaire = protocol.record;
+    finishProtocol(protocol.lines, std::move(record), person, stamp, protocol.suffix);
+    if (protocol.writesQuestionFile) {
+        const auto questions =
+            writeQuestionFileOnce(startup_.ProtocolFolder, s_.LessonFileName, questions_.questions);
+        if (questions.failure) dialogs_.information(writeFailureMessage(*questions.failure));
     }
+}
 
-    ProtocolResult protocol;
-    if (protocolWriter_) protocol = protocolWriter_(outcome, random_);
+void LessonPlayer::finishProtocol(const std::vector<std::string>& lines, ProtocolRecord record,
+                                  const std::string& person, const ProtocolStamp& stamp,
+                                  char suffix) {
     pageText_.clear();
-    for (const auto& line : protocol.lines) pageText_ += line + "\r\n";
-    view_.showPlainText(protocol.lines, true);
-    shownPlainLines_ = protocol.lines;
-    if (dialogs_.askYesNo(texts::kPrintResultQuestion, texts::kTestCaption)) printProtocol();
-    // A protocol that could not be saved must not go unnoticed: it is the test's result.
-    for (const auto& error : protocol.errors)
-        dialogs_.information(std::string(texts::kProtocolNotWritten) + error);
-    for (const auto& path : protocol.written) view_.protocolWritten(path);
-
+    for (const auto& line : lines) pageText_ += line + "\r\n";
+    view_.showPlainText(lines, true);
+    shownPlainLines_ = lines;
+    if (dialogs_.askYesNo(texts::kPrintResult, texts::kProtocolQuestionCaption)) printProtocol();
+    const std::string lesson = s_.LessonFileName;
+    const ProtocolFiles files = writeProtocolFiles(
+        startup_.ProtocolFolder,
+        [&](std::string_view letters) {
+            return protocolBaseName(lesson, person, stamp, letters, suffix);
+        },
+        lines, protocolJson(record), letters_);
+    // The protocol is the test's result: a file that cannot be written must not go unnoticed.
+    if (files.failure) dialogs_.information(writeFailureMessage(*files.failure));
+    if (!files.textPath.empty()) view_.protocolWritten(files.textPath);
+    if (!files.jsonPath.empty()) view_.protocolWritten(files.jsonPath);
     s_.TestFinished = true;
     s_.readingPage = true;
     s_.PageEvaluated = false;

@@ -36,13 +36,8 @@ void LessonPlayer::resetPageOptions() {
     s_.limitedListening = false;
 }
 
-void LessonPlayer::applyOptions(const lesson::PageOptions& options) {
-    if (options.questionnaireLevels() != 0) {
-        s_.QuestionnairePage = true;
-        s_.Levels3 = s_.Levels3 || options.has(Marker::Questionnaire3);
-        s_.Levels5 = s_.Levels5 || options.has(Marker::Questionnaire5);
-        s_.Levels7 = s_.Levels7 || options.has(Marker::Questionnaire7);
-    }
+void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_view body) {
+    if (s_.levels.see(lesson::optionText(body))) s_.QuestionnairePage = true;
     s_.ShowCorrections = !(s_.QuestionnairePage || options.has(Marker::NoCorrections));
     s_.CaseSensitive = !options.has(Marker::IgnoreCase);
     s_.wordListOption = options.has(Marker::WordList);
@@ -92,7 +87,7 @@ void LessonPlayer::ShowPage(int n) {
         page.removed = lesson::optionLineRanges(body);
         page.text = prepared.text;
         if (n == 1) s_.headerLine = lesson::headerLineOf(body);
-        applyOptions(prepared.options);
+        applyOptions(prepared.options, body);
     } else {
         page.text = std::string(body);
     }
@@ -195,8 +190,8 @@ void LessonPlayer::showSingleText() {
     page.keepLength = page.text.size();
     pageText_ = page.text;
     resetPageOptions();
-    applyOptions(prepared.options);
-    s_.QuestionnairePage = false;
+    // A single text is never a questionnaire.
+    applyOptions(prepared.options, {});
     s_.ShowCorrections = !prepared.options.has(Marker::NoCorrections);
     view_.showPageText(page, prepared.readingPage);
     rememberShownPage(page);

@@ -7,6 +7,7 @@
 
 #include "lesson/markup_pages.h"
 #include "player/navigation.h"
+#include "player/questionnaire.h"
 
 namespace textaria::player {
 
@@ -42,9 +43,7 @@ struct PlayerState {
     bool ChildMode = false;
     bool TestFinished = false;
     bool QuestionnairePage = false;
-    bool Levels3 = false;  // set by the first page of each level; kept until another load
-    bool Levels5 = false;
-    bool Levels7 = false;
+    QuestionnaireLevels levels;  // kept until another lesson is loaded
     std::string PickedText;
     bool capsLock = false;  // child mode types capitals
 

@@ -1,5 +1,6 @@
 // What the lesson player asks of the window that shows it. The player decides; the view only
-// paints. The main window implements it with widgets, textaria-cli with plain text.
+// paints. The main window implements all of it with widgets; front ends without windows
+// (textaria-cli, benchmarks, tests) override only what they report, the rest does nothing.
 #pragma once
 
 #include <optional>
@@ -34,44 +35,50 @@ class PlayerView {
 
     // The whole lesson text, kept formatted by the view, every size changed by `fontDelta`.
     // Returns its plain text (CR LF lines), which every position of the player refers to.
-    virtual std::string setLessonText(const platform::StyledText& text, int fontDelta) = 0;
-    virtual void clearLessonText() = 0;
+    virtual std::string setLessonText(const platform::StyledText& text, int /*fontDelta*/) {
+        return platform::plainText(text);
+    }
+    virtual void clearLessonText() {}
     // Adds `delta` points to every character of the lesson text.
-    virtual void changeLessonFontSizes(int delta) = 0;
+    virtual void changeLessonFontSizes(int /*delta*/) {}
     // The lesson text is a project menu: the view keeps a copy to show it again later.
-    virtual void keepSelection() = 0;
+    virtual void keepSelection() {}
     // Shows the kept project menu; `line` (1-based, 0 for none) is scrolled into view.
-    virtual void showSelection(int line) = 0;
+    virtual void showSelection(int /*line*/) {}
 
     // The page view: a page of the lesson, the list page, or a plain text such as a protocol.
-    virtual void showPageText(const PageText& page, bool readingPage) = 0;
-    virtual void showListPage(const std::vector<std::string>& paragraphs) = 0;
-    virtual void showPlainText(const std::vector<std::string>& lines, bool protocolLook) = 0;
-    virtual void clearPageView() = 0;
+    virtual void showPageText(const PageText& /*page*/, bool /*readingPage*/) {}
+    virtual void showListPage(const std::vector<std::string>& /*paragraphs*/) {}
+    virtual void showPlainText(const std::vector<std::string>& /*lines*/, bool /*protocolLook*/) {}
+    virtual void clearPageView() {}
 
     // Lays the answer fields over the gaps of the shown page text (empty table: all hidden).
     // False when a gap no longer stands where it was found.
-    virtual bool placeAnswerFields(const lesson::GapTable& gaps, int fontChange) = 0;
-    virtual void setFieldText(int field, const std::string& text, bool corrected) = 0;
+    virtual bool placeAnswerFields(const lesson::GapTable& /*gaps*/, int /*fontChange*/) {
+        return true;
+    }
+    virtual void setFieldText(int /*field*/, const std::string& /*text*/, bool /*corrected*/) {}
     // The focus: an answer field (1-based), or 0 for the status panel.
-    virtual void focusField(int field) = 0;
+    virtual void focusField(int /*field*/) {}
 
-    virtual void setStatus(const std::string& text) = 0;
+    virtual void setStatus(const std::string& /*text*/) {}
     // The page counter; empty text hides it.
-    virtual void setCounter(const std::string& text) = 0;
-    virtual void setNavigation(bool down, bool up, bool rep) = 0;
+    virtual void setCounter(const std::string& /*text*/) {}
+    virtual void setNavigation(bool /*down*/, bool /*up*/, bool /*rep*/) {}
     // "Laden" / "Auswahl" and whether it is shown.
-    virtual void setLoadButton(const std::string& text, bool visible) = 0;
+    virtual void setLoadButton(const std::string& /*text*/, bool /*visible*/) {}
 
-    virtual void showSideList(SideList kind, const std::vector<std::string>& lines) = 0;
-    virtual void hideSideList() = 0;
+    virtual void showSideList(SideList /*kind*/, const std::vector<std::string>& /*lines*/) {}
+    virtual void hideSideList() {}
     // A picture in the picture panel; false when it cannot be read (the panel stays hidden).
-    virtual bool showPicture(const std::string& path) = 0;
+    virtual bool showPicture(const std::string& /*path*/) { return false; }
     // The picture panel without a picture file (a script draws into it), or hidden.
-    virtual void showPicturePanel(bool visible) = 0;
+    virtual void showPicturePanel(bool /*visible*/) {}
 
     // The file dialog of "Laden"; nothing when cancelled.
-    virtual std::optional<std::string> askLessonFile(const std::string& startFolder) = 0;
+    virtual std::optional<std::string> askLessonFile(const std::string& /*startFolder*/) {
+        return std::nullopt;
+    }
     // Where a message about the shown page opens (the page view's upper left corner).
     virtual platform::ScreenPoint pageCorner() { return {}; }
     // The calculator window, modally; its result goes into answer field `field` (0: none).
@@ -84,7 +91,7 @@ class PlayerView {
     virtual void pageResultStored(const std::string& /*line*/) {}
     virtual void protocolWritten(const std::string& /*path*/) {}
     // Ends the program at once, without further questions.
-    virtual void endProgram() = 0;
+    virtual void endProgram() {}
 };
 
 }  // namespace textaria::player

@@ -88,8 +88,9 @@ NewFileResult writeNewFile(const std::string& path, std::string_view bytes) {
         result.failure = WriteFailure{path, reasonFor(errno)};
         return result;
     }
+    errno = 0;
     bool ok = writeAll(fd, bytes);
-    int error = ok ? 0 : errno;
+    int error = ok ? 0 : (errno != 0 ? errno : EIO);
     ::fchmod(fd, 0644);
     if (::fsync(fd) != 0 && ok) {
         ok = false;
@@ -144,13 +145,24 @@ std::string questionFileName(std::string_view lessonFileName) {
     return lesson::lowerCase(fileNameSafe(lessonFileName.substr(0, dot), 120) + "_fragen.txt");
 }
 
+ProtocolFiles saveProtocol(const std::string& folder,
+                           const std::function<std::string(std::string_view)>& baseName,
+                           const std::vector<std::string>& lines, std::string_view json,
+                           const LetterSource& letters, platform::UserDialogs& dialogs) {
+    auto files = writeProtocolFiles(folder, baseName, lines, json, letters);
+    if (files.failure) dialogs.information(writeFailureMessage(*files.failure));
+    return files;
+}
+
 QuestionFileResult writeQuestionFileOnce(const std::string& folder, std::string_view lessonFileName,
-                                         const std::vector<std::string>& questions) {
+                                         const std::vector<std::string>& questions,
+                                         platform::UserDialogs* dialogs) {
     QuestionFileResult result;
     result.path = (fs::path(folder) / questionFileName(lessonFileName)).string();
     const auto written = writeNewFile(result.path, programTextBytes(questions));
     result.written = !written.exists && !written.failure;
     result.failure = written.failure;
+    if (result.failure && dialogs) dialogs->information(writeFailureMessage(*result.failure));
     return result;
 }
 

@@ -2,12 +2,11 @@
 // every line (the last one included) ending in CR LF, written to a temporary name and put in
 // place only when complete, never over an existing file.
 //
-// Usage (the player, after building the protocol lines):
-//   auto written = writeProtocolFiles(protocolFolder,
+// Usage (the player, after showing the protocol and asking about printing):
+//   auto files = saveProtocol(protocolFolder,
 //       [&](std::string_view letters) { return protocolBaseName(lesson, person, now, letters, '1');
-//       }, lines, protocolJson(record), letters);
-//   if (written.failure) dialogs.information(writeFailureMessage(*written.failure));
-//   auto questions = writeQuestionFileOnce(protocolFolder, lessonFileName, questionList);
+//       }, lines, protocolJson(record), letters, dialogs);    // a failure is told to the user
+//   writeQuestionFileOnce(protocolFolder, lessonFileName, questionList, &dialogs);
 #pragma once
 
 #include <functional>
@@ -53,6 +52,12 @@ ProtocolFiles writeProtocolFiles(const std::string& folder,
                                  const std::vector<std::string>& lines, std::string_view json,
                                  const LetterSource& letters);
 
+// writeProtocolFiles, and a failure told to the user (the protocol stays shown and printable).
+ProtocolFiles saveProtocol(const std::string& folder,
+                           const std::function<std::string(std::string_view)>& baseName,
+                           const std::vector<std::string>& lines, std::string_view json,
+                           const LetterSource& letters, platform::UserDialogs& dialogs);
+
 // The question file: lesson file name up to its first "." + "_fragen.txt", lower-cased.
 std::string questionFileName(std::string_view lessonFileName);
 
@@ -61,8 +66,10 @@ struct QuestionFileResult {
     bool written = false;  // false also when the file existed already
     std::optional<WriteFailure> failure;
 };
-// Writes the questions, one per line, unless the file exists already.
+// Writes the questions, one per line, unless the file exists already. With dialogs, a failure
+// is told to the user.
 QuestionFileResult writeQuestionFileOnce(const std::string& folder, std::string_view lessonFileName,
-                                         const std::vector<std::string>& questions);
+                                         const std::vector<std::string>& questions,
+                                         platform::UserDialogs* dialogs = nullptr);
 
 }  // namespace textaria::player

@@ -44,11 +44,11 @@ int QuestionnaireLevels::levels() const {
 std::string allowedAnswers(int levels) {
     switch (levels) {
         case 7:
-            return "0,1,2,3,4,5,6";
+            return texts::kAllowedAnswers7;
         case 5:
-            return "0,1,2,3,4";
+            return texts::kAllowedAnswers5;
         case 3:
-            return "nein,?,ja";
+            return texts::kAllowedAnswers3;
         default:
             return {};
     }
@@ -80,6 +80,18 @@ std::string factorKey(std::string_view questionLine) {
     std::string key;
     platform::appendUtf8(key, platform::nextUtf8(questionLine, pos));
     return key;
+}
+
+std::string pageFactorKey(bool testMode, int page, std::string_view factorHeader,
+                          std::string_view questionLine) {
+    if (!testMode || page < 2 || lesson::trim(factorHeader).empty()) return {};
+    return factorKey(questionLine);
+}
+
+AnswerStep questionnaireAnswerStep(std::string_view lastAnswer, int levels, int currentPage,
+                                   int pageCount) {
+    if (!answerAllowed(lastAnswer, allowedAnswers(levels))) return AnswerStep::WrongAnswer;
+    return currentPage < pageCount - 1 ? AnswerStep::ShowNextPage : AnswerStep::StayOnLastPage;
 }
 
 }  // namespace textaria::player

@@ -57,4 +57,17 @@ std::string answerFromChoice(int levels, int index);
 // The character after the first "<" of a question line ("" when there is none).
 std::string factorKey(std::string_view questionLine);
 
+// FactorKey of a page: recorded in test mode on pages after page 1 of a lesson with factors.
+std::string pageFactorKey(bool testMode, int page, std::string_view factorHeader,
+                          std::string_view questionLine);
+
+// What "Bewerten" does next on a questionnaire page.
+enum class AnswerStep {
+    ShowNextPage,
+    StayOnLastPage,
+    WrongAnswer,  // "Falsche Eingabe": clear LastAnswer, PageEvaluated and Edit1, ask again
+};
+AnswerStep questionnaireAnswerStep(std::string_view lastAnswer, int levels, int currentPage,
+                                   int pageCount);
+
 }  // namespace textaria::player

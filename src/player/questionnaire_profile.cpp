@@ -214,4 +214,24 @@ QuestionnaireProtocol questionnaireProtocol(const QuestionnaireInput& in) {
     return out;
 }
 
+ProtocolRecord questionnaireProtocolRecord(const QuestionnaireInput& in,
+                                           const QuestionnaireProtocol& protocol,
+                                           const std::vector<std::string>& titles) {
+    ProtocolRecord r;
+    r.lesson = in.lessonFileName;
+    r.person = in.person;
+    r.date = in.stamp.date();
+    r.time = in.stamp.time();
+    r.complete = testComplete(in.currentPage, in.pageCount);
+    for (int page = 1; page < in.pageCount; ++page) {
+        const auto i = static_cast<std::size_t>(page);
+        const std::string answer = i - 1 < in.pages.size() ? in.pages[i - 1].answer : "";
+        r.pages.push_back(
+            {page, i < titles.size() ? titles[i] : "", "",
+             answer.empty() ? std::vector<std::string>{} : std::vector<std::string>{answer}});
+    }
+    r.questionnaire = protocol.record;
+    return r;
+}
+
 }  // namespace textaria::player

@@ -46,6 +46,12 @@ struct QuestionnaireProtocol {
 
 QuestionnaireProtocol questionnaireProtocol(const QuestionnaireInput& input);
 
+// The JSON twin of a questionnaire protocol: the common facts and the questionnaire part.
+// `titles` by page number (index 0 unused), for the page list.
+ProtocolRecord questionnaireProtocolRecord(const QuestionnaireInput& input,
+                                           const QuestionnaireProtocol& protocol,
+                                           const std::vector<std::string>& titles = {});
+
 // The band of a standardised value, chosen from the unrounded z.
 std::string enrBand(double z);
 

@@ -8,6 +8,7 @@
 #include "calc/numeric_number.h"
 #include "lesson/markup_text.h"
 #include "platform/codepage.h"
+#include "player/protocol_json.h"
 #include "player/texts.h"
 
 namespace textaria::player {
@@ -162,6 +163,26 @@ std::vector<std::string> testProtocolLines(const TestProtocolInput& in) {
         lines.push_back("     " + (index < in.pageResults.size() ? in.pageResults[index] : ""));
     }
     return lines;
+}
+
+ProtocolRecord testProtocolRecord(const TestProtocolInput& in) {
+    ProtocolRecord r;
+    r.lesson = in.lessonFileName;
+    r.person = in.person;
+    r.date = in.stamp.date();
+    r.time = in.stamp.time();
+    r.complete = testComplete(in.currentPage, in.pageCount);
+    r.totalValues = in.totalValues;
+    r.totalCorrect = in.totalCorrect;
+    const auto at = [](const auto& v, std::size_t i) {
+        return i < v.size() ? v[i] : typename std::decay_t<decltype(v)>::value_type{};
+    };
+    for (int page = 1; page < in.pageCount; ++page) {
+        const auto i = static_cast<std::size_t>(page);
+        r.pages.push_back(
+            {page, at(in.pageTitles, i), at(in.pageResults, i), at(in.pageAnswers, i)});
+    }
+    return r;
 }
 
 }  // namespace textaria::player

@@ -7,7 +7,8 @@
 //   TestProtocolInput in{lessonFileName, person, now, currentPage, pageCount,
 //                        totalValues, totalCorrect, pageResults};
 //   std::vector<std::string> lines = testProtocolLines(in);
-//   // then writeProtocolFiles() of protocol_file.h with protocolBaseName(..., '1')
+//   ProtocolRecord record = testProtocolRecord(in);          // the JSON twin's facts
+//   // then saveProtocol() of protocol_file.h with protocolBaseName(..., '1')
 #pragma once
 
 #include <cstdint>
@@ -73,6 +74,9 @@ struct TestProtocolInput {
     int totalCorrect = 0;
     // Result line per page number (index 0 unused); missing or empty: never evaluated.
     std::vector<std::string> pageResults;
+    // For the JSON twin, by page number as well: titles and the answers as typed.
+    std::vector<std::string> pageTitles;
+    std::vector<std::vector<std::string>> pageAnswers;
 };
 
 // "Der Test wurde abgebrochen!" before the last page, else the completion text.
@@ -87,6 +91,10 @@ std::string width3(int value);
 
 // The protocol text, line by line (without line ends).
 std::vector<std::string> testProtocolLines(const TestProtocolInput& input);
+
+// The same facts for the JSON twin (protocol_json.h).
+struct ProtocolRecord;
+ProtocolRecord testProtocolRecord(const TestProtocolInput& input);
 
 // How the page view shows a protocol.
 struct ProtocolLook {

@@ -55,39 +55,18 @@ inline constexpr const char* kPrintAllSlides = "Alle Bilder der Diashow ausdruck
 inline constexpr const char* kSheetFooter = " <Seite ";  // + number + ">"
 inline constexpr const char* kAnswersShown = "Die Lückenantworten werden angezeigt !";
 inline constexpr const char* kAnswersHidden = "Die Lückenantworten werden NICHT angezeigt !";
-inline constexpr const char* kWrongInput = "Falsche Eingabe";
 inline constexpr const char* kAnswerListCaption =
     " \rListe der eingegebenen Lückentexte. \r<Lücken> blendet die Liste ein/aus. \r ";
 
-// "Beenden" and the end of a test.
+// "Beenden".
 inline constexpr const char* kEndButton = "Beenden";
-inline constexpr const char* kTestCaption = " Frage";
-inline constexpr const char* kEndTestQuestion = " Programm beenden ?        ";
-inline constexpr const char* kEndFinishedTestQuestion =
-    " Programm wirklich endgültig beenden ?        ";
-inline constexpr const char* kEndProgramQuestion =
-    " Das Programm wirklich endgültig beenden ?      ";
-inline constexpr const char* kNameTitle = "Testprojekt";
-inline constexpr const char* kNamePrompt = " Familienname , Vorname eingeben ";
-inline constexpr const char* kNameDefault = "xxx, yyy";
-inline constexpr const char* kPrintResultQuestion = " Testresultat drucken ?        ";
-inline constexpr const char* kTestAborted = "Der Test wurde abgebrochen!";
-inline constexpr const char* kTestComplete = "Der Test wurde vollständig ausgeführt!";
-inline constexpr const char* kProtocolNotWritten =
-    "Das Protokoll konnte nicht gespeichert werden:\r";
-
-// Questionnaire pages: the selection box and the answers it allows.
-inline constexpr const char* kSelectionBox3 = " Verschiebbare Auswahlbox: w,3";
-inline constexpr const char* kSelectionBox5 = " Verschiebbare Auswahlbox: w,5";
-inline constexpr const char* kSelectionBox7 = " Verschiebbare Auswahlbox: w,7";
-inline constexpr const char* kAllowedAnswers3 = "nein,?,ja";
-inline constexpr const char* kAllowedAnswers5 = "0,1,2,3,4";
-inline constexpr const char* kAllowedAnswers7 = "0,1,2,3,4,5,6";
 
 // ---- Test protocol and questionnaires ----------------------------------------------------
 inline constexpr const char* kNameEntryTitle = "Testprojekt";
 inline constexpr const char* kNameEntryPrompt = " Familienname , Vorname eingeben ";
 inline constexpr const char* kNameEntryDefault = "xxx, yyy";
+inline constexpr const char* kTestAborted = "Der Test wurde abgebrochen!";
+inline constexpr const char* kTestComplete = "Der Test wurde vollständig ausgeführt!";
 inline constexpr const char* kEndProgramInTest = " Programm beenden ?        ";
 inline constexpr const char* kEndProgramFinally = " Programm wirklich endgültig beenden ?        ";
 inline constexpr const char* kEndProgram = " Das Programm wirklich endgültig beenden ?      ";
@@ -97,6 +76,9 @@ inline constexpr const char* kWrongAnswer = "Falsche Eingabe";
 inline constexpr const char* kQuestionnaireBox3 = " Verschiebbare Auswahlbox: w,3";
 inline constexpr const char* kQuestionnaireBox5 = " Verschiebbare Auswahlbox: w,5";
 inline constexpr const char* kQuestionnaireBox7 = " Verschiebbare Auswahlbox: w,7";
+inline constexpr const char* kAllowedAnswers3 = "nein,?,ja";
+inline constexpr const char* kAllowedAnswers5 = "0,1,2,3,4";
+inline constexpr const char* kAllowedAnswers7 = "0,1,2,3,4,5,6";
 inline constexpr const char* kForm3 = "3-stufiges Merkmalsprofil (ja=2,?=1,nein=0)";
 inline constexpr const char* kForm5 = "5-stufiges Merkmalsprofil (0,1,2,3,4)";
 inline constexpr const char* kForm7 = "7-stufiges Merkmalsprofil (0,1,2,3,4,5,6)";

@@ -37,6 +37,10 @@ std::optional<platform::Rgb> colourOfCode(int code) {
 
 int surfaceSideForScreen(int screenHeight) { return roundToInt(screenHeight * 0.67); }
 
+ScreenFacts screenForSurfaceSide(int side) {
+    return {static_cast<int>(std::lround(side / 0.67)), 96.0};
+}
+
 int standardGraphicsTextSize(const ScreenFacts& screen) {
     const double density = screen.pixelsPerInch > 0 ? screen.pixelsPerInch : 96.0;
     return roundToInt(12.0 * 96.0 / density) + (screen.height >= 1024 ? 2 : 0);

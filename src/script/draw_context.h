@@ -26,6 +26,9 @@ struct ScreenFacts {
 
 // The side of the square surface: the screen height times 0.67, to the nearest pixel.
 int surfaceSideForScreen(int screenHeight);
+// The screen whose surface has the given side (side / 0.67 pixels high, 96 pixels per inch):
+// what the command line and the tests draw for.
+ScreenFacts screenForSurfaceSide(int side);
 // The standard graphics text size: 12 points at 96 pixels per inch, scaled by 96 / density,
 // 2 points more on screens at least 1024 pixels high.
 int standardGraphicsTextSize(const ScreenFacts& screen);
@@ -65,10 +68,13 @@ struct DrawingContext {
 
     // The spare picture of SCS/SCR.
     platform::CanvasImage spare;
-    // The polygon last drawn with LIN, with the letter of its first vertex.
+    // The polygon last drawn with LIN, and the letter its image points start with.
     std::vector<calc::Point2> lastPolygon;
+    char nextPolygonLetter = 'A';
     // A picture drawn under each new coordinate system (KOR), empty for none.
     std::string backgroundPicture;
+    // Where picture files are read and written; none: pictures are not loaded.
+    platform::PictureFiles* pictureFiles = nullptr;
 
     int width() const { return surface.width(); }
     int height() const { return surface.height(); }

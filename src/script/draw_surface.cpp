@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/canvas_fill.h"
+#include "platform/codepage.h"
 #include "script/draw_shapes.h"
 #include "script/texts.h"
 
@@ -190,16 +191,19 @@ void coordinateSystem(DrawingContext& ctx, double range, int mode, bool clear,
             drawFrame(ctx, 1);
             break;
     }
-    if (ctx.scriptHasPageMarks) {
-        const std::string hint = texts::kPageBackHint;
-        const int points = static_cast<int>(ctx.textFont.points);
-        const platform::TextExtent extent = axisTextExtent(ctx, hint, points);
-        writeAxisText(ctx, {ctx.width() - extent.width - 2, ctx.height() - extent.height - 2}, hint,
-                      points);
-    }
+    drawPageBackHint(ctx);
     ctx.lessonMode = mirror;
     ctx.showSurface();
     ctx.copyToLesson();
+}
+
+void drawPageBackHint(DrawingContext& ctx) {
+    if (!ctx.scriptHasPageMarks) return;
+    const std::string hint = texts::kPageBackHint;
+    const int points = static_cast<int>(ctx.textFont.points);
+    const platform::TextExtent extent = axisTextExtent(ctx, hint, points);
+    writeAxisText(ctx, {ctx.width() - extent.width - 2, ctx.height() - extent.height - 2}, hint,
+                  points);
 }
 
 std::string rebuildCommandText(std::string_view text) {
@@ -245,22 +249,10 @@ platform::CanvasPoint textRowCorner(const DrawingContext& ctx, int row) {
 }
 
 std::string symbolFontText(std::string_view text) {
-    // The Greek letters the Symbol font draws for a..z and A..Z.
-    static constexpr const char* kLower[26] = {"α", "β", "χ", "δ", "ε", "φ", "γ", "η", "ι",
-                                               "ϕ", "κ", "λ", "μ", "ν", "ο", "π", "θ", "ρ",
-                                               "σ", "τ", "υ", "ϖ", "ω", "ξ", "ψ", "ζ"};
-    static constexpr const char* kUpper[26] = {"Α", "Β", "Χ", "Δ", "Ε", "Φ", "Γ", "Η", "Ι",
-                                               "ϑ", "Κ", "Λ", "Μ", "Ν", "Ο", "Π", "Θ", "Ρ",
-                                               "Σ", "Τ", "Υ", "ς", "Ω", "Ξ", "Ψ", "Ζ"};
     std::string out;
-    for (const char c : text) {
-        if (c >= 'a' && c <= 'z')
-            out += kLower[c - 'a'];
-        else if (c >= 'A' && c <= 'Z')
-            out += kUpper[c - 'A'];
-        else
-            out += c;
-    }
+    std::size_t pos = 0;
+    while (pos < text.size())
+        platform::appendUtf8(out, platform::symbolToUnicode(platform::nextUtf8(text, pos)));
     return out;
 }
 

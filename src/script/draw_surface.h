@@ -22,6 +22,9 @@ void coordinateSystem(DrawingContext& ctx, double range, int mode, bool clear,
 // The grid spacing of mode 2 for a range.
 int gridSpacing(int range);
 
+// "<F2=Back>" in the bottom right corner when the script has page marks.
+void drawPageBackHint(DrawingContext& ctx);
+
 // A text line of a script command rebuilt from its upper-case, blank-free form: lower case, a
 // double quote makes the next letter a capital, "_" is a blank, blank runs collapsed.
 std::string rebuildCommandText(std::string_view text);
@@ -33,7 +36,7 @@ void writeText(DrawingContext& ctx, platform::CanvasPoint at, std::string_view t
 // The top-left corner of text row n (1..25; anything else is row 1).
 platform::CanvasPoint textRowCorner(const DrawingContext& ctx, int row);
 
-// Latin letters as the Greek ones the "Symbol" font shows for them (UTF-8).
+// A text as the "Symbol" font shows it: Latin letters as Greek ones (UTF-8).
 std::string symbolFontText(std::string_view text);
 // The label of the angle a-s-b, near the angle at distance |r| from s.
 void writeAngleLabel(DrawingContext& ctx, Point2 a, Point2 s, Point2 b, double r,

@@ -4,6 +4,7 @@
 
 #include "calc/numeric_number.h"
 #include "calc/numeric_text.h"
+#include "script/texts.h"
 
 namespace textaria::script {
 
@@ -40,8 +41,7 @@ EntrySetup PrepareEntry(const EntryRequest& request) {
     s.count = std::max(1, request.count);
     s.names = splitEntryItems(request.names);
     s.defaults = splitEntryItems(request.defaults);
-    s.prompt =
-        request.kind == 1 ? request.prompt : "Koordinaten von Punkt (Vektor) " + request.names;
+    s.prompt = request.kind == 1 ? request.prompt : texts::kEntryPointPrompt + request.names;
     for (int i = 0; i < s.count; ++i) {
         const auto index = static_cast<std::size_t>(i);
         s.cells.push_back(index < s.defaults.size() ? s.defaults[index] : std::string());

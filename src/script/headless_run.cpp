@@ -18,6 +18,7 @@ std::optional<std::string> ScriptedAnswers::next() {
 }
 
 int ScriptedAnswers::select(const SelectRequest& request) {
+    selectEscaped = false;
     while (auto line = next()) {
         int choice = -1;
         const auto [end, error] =
@@ -26,6 +27,7 @@ int ScriptedAnswers::select(const SelectRequest& request) {
             choice <= std::max(request.count, 1))
             return choice;
     }
+    selectEscaped = true;
     return -1;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "script/label_index.h"
 #include "script/script_environment.h"
 #include "script/script_runner.h"
 #include "script/script_state.h"
@@ -15,6 +16,7 @@ namespace textaria::script {
 struct RunContext {
     ScriptState& state;
     ScriptEnvironment& env;
+    LabelIndexedLines& labels;  // env.lines, with the labels found so far
     std::size_t startLine = 0;
     std::size_t index = 0;      // the line being executed
     bool jumped = false;        // a keyword moved index to a jump target

@@ -95,13 +95,15 @@ bool runKeywords(RunContext& run, std::string_view line, std::string_view key) {
     if (has("zufun0")) cyclicChoiceKeyword(run);
     if (has("zufun1")) randomChoiceKeyword(run, 1);
     if (has("zufun2")) randomChoiceKeyword(run, 2);
-    const std::string s = slots[0];
-    if (has("fun1q")) slots[0] = "(" + s + ")^2";
-    if (has("fun1x")) slots[0] = "x*(" + s + ")";
-    if (has("fun1m")) slots[0] = "x*(" + s + ")^2";
-    if (has("fun1bo")) slots[0] = "sqrt(1+(" + s + ")^2)";
-    if (has("fun1bx")) slots[0] = "x*sqrt(1+(" + s + ")^2)";
-    if (has("fun1by")) slots[0] = "(" + slots[1] + ")*sqrt(1+(" + s + ")^2)";
+    if (has("fun1")) {
+        const std::string s = slots[0];
+        if (has("fun1q")) slots[0] = "(" + s + ")^2";
+        if (has("fun1x")) slots[0] = "x*(" + s + ")";
+        if (has("fun1m")) slots[0] = "x*(" + s + ")^2";
+        if (has("fun1bo")) slots[0] = "sqrt(1+(" + s + ")^2)";
+        if (has("fun1bx")) slots[0] = "x*sqrt(1+(" + s + ")^2)";
+        if (has("fun1by")) slots[0] = "(" + slots[1] + ")*sqrt(1+(" + s + ")^2)";
+    }
     for (const char* op : {"ifle", "ifls", "ifge", "ifgr", "ifeq", "ifne"}) {
         if (has(op)) conditionalJump(run, argument, op);
     }
@@ -136,7 +138,8 @@ bool runKeywords(RunContext& run, std::string_view line, std::string_view key) {
 }  // namespace
 
 void RunContext::holdBox(std::string_view text) {
-    const DialogPosition& at = state.dialogPosition;
+    // DialogPosition is shared with the data entry grid and the selection box.
+    const DialogPosition& at = env.input.position;
     env.dialogs.informationAt(text, {at.left, at.top});
     afterBox();
 }
@@ -184,15 +187,9 @@ void RunContext::jumpTo(std::string_view target, bool formulaFirst) {
         jumped = true;
         return;
     }
-    // A label: the first "_name" in the text from the run's start on (case as written).
-    std::string needle = "_";
-    needle.append(target);
-    for (std::size_t i = startLine; i < env.lines.lineCount(); ++i) {
-        if (env.lines.line(i).find(needle) != std::string::npos) {
-            index = i;
-            jumped = true;
-            return;
-        }
+    if (const auto label = labels.findLabel(target)) {
+        index = *label;
+        jumped = true;
     }
 }
 
@@ -202,8 +199,11 @@ void RunContext::abortInput() {
     resetValues(state);
 }
 
-RunResult runScript(ScriptState& state, ScriptEnvironment& env, const RunOptions& options) {
-    ScriptLines& lines = env.lines;
+RunResult runScript(ScriptState& state, ScriptEnvironment& outside, const RunOptions& options) {
+    // Labels are searched from the start line, as the caret stood when the run began.
+    LabelIndexedLines lines(outside.lines, outside.lines.caretLine());
+    ScriptEnvironment env{lines,        outside.dialogs, outside.input,
+                          outside.keys, outside.host,    outside.drawing};
     state.PageTable.clear();
     for (std::size_t i = 0; i < lines.lineCount(); ++i)
         if (lower(lines.line(i)).find("pag(0)") != std::string::npos) state.PageTable.push_back(i);
@@ -218,7 +218,7 @@ RunResult runScript(ScriptState& state, ScriptEnvironment& env, const RunOptions
     env.host.resetDrawingDefaults();
     resetValues(state);
 
-    RunContext run{state, env};
+    RunContext run{state, env, lines};
     run.startLine = lines.caretLine();
     run.index = run.startLine;
     run.hasPageMarks = !state.PageTable.empty();

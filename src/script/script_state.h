@@ -11,7 +11,6 @@
 
 #include "calc/eval_u.h"
 #include "calc/numeric_context.h"
-#include "script/input_dialogs.h"
 
 namespace textaria::script {
 
@@ -41,7 +40,6 @@ struct ScriptState {
     std::array<std::string, 2> LastIntexAnswer;
     std::vector<std::size_t> PageTable;  // lines holding "pag(0)", in text order
     int CycleCounter = 0;
-    DialogPosition dialogPosition;  // DialogPosition
     int graphicCaptionCounter = 0;
     bool LessonMode = false;
     bool lessonKeyLock = false;

@@ -44,4 +44,45 @@ inline constexpr const char* kDataError = "Daten-Fehler";
 inline constexpr const char* kProblemTitle = "Problem";
 inline constexpr const char* kPictureFilter = "JPG-Dateien |*.jpg";
 
+// ---- Data entry grid and selection box -----------------------------------------------------
+inline constexpr const char* kEntryOk = "<ok>";
+inline constexpr const char* kEntryPointPrompt = "Koordinaten von Punkt (Vektor) ";
+// ---- end of data entry grid and selection box ----------------------------------------------
+
+// Results of the geometry and plotting commands.
+inline constexpr const char* kNoEllipse = "Keine Ellipse";
+inline constexpr const char* kNoHyperbola = "Keine Hyperbel";
+inline constexpr const char* kNoParabola = "Keine Parabel";
+inline constexpr const char* kNoIntersection = "Kein Schnittpunkt";
+inline constexpr const char* kNoIntersections = "Keine Schnittpunkte";
+// The editor window.
+inline constexpr const char* kOpenHint =
+    " Zuerst auf den gewünschten Ordner klicken    \r und dann auf die gewünschte Datei "
+    "(txt,rtf). ";
+inline constexpr const char* kScriptFilter =
+    "ANSI-Textdateien (*.txt);;RTF-Textdateien (*.rtf);;Alle Dateien (*.*)";
+inline constexpr const char* kFileNameTitle = "Dateinamen eingeben";
+inline constexpr const char* kFileNamePrompt = "Extension = \".txt\" oder \".rtf\"";
+inline constexpr const char* kInvalidFileName = "Ungültiger Dateiname!";
+inline constexpr const char* kDecimalsTitle = " Dezimalstellen (0...14) ";
+inline constexpr const char* kDrawingFirst = "Zuerst <Grafik Ein> anklicken !";
+inline constexpr const char* kJpegOn = "Druckumleitung in JPEG-Bilder: EIN ";
+inline constexpr const char* kJpegOff = "Druckumleitung in JPEG-Bilder: AUS ";
+inline constexpr const char* kFirstPictureNumber = "Erste Bildnummer";
+inline constexpr const char* kCurrentGraphicsSize = " Aktuelle Schriftgröße in Grafiken: ";
+inline constexpr const char* kStandardGraphicsSize = " Standard-Schriftgröße in Grafiken: ";
+inline constexpr const char* kBoldOn = " Fettschrift in Grafik EIN ";
+inline constexpr const char* kBoldOff = " Fettschrift in Grafik AUS ";
+inline constexpr const char* kNoNumbersSelected = "Kein Zahlenbereich markiert ! ";
+inline constexpr const char* kDataFault = "Datenfehler !";
+inline constexpr const char* kOnlySelectedToRows =
+    "Nur markierte Textzeilen werden umgewandelt ( + txz ) !";
+inline constexpr const char* kOnlySelectedFromRows =
+    "Nur markierte Textzeilen werden umgewandelt ( - txz ) !";
+inline constexpr const char* kShiftF9Free = "<Shift F9> derzeit unbelegt !";
+inline constexpr const char* kSpecialCharacters = "´ ' – ± • · × ¼ ½ ¾ ¶ ";
+inline constexpr const char* kSelectTemplate =
+    "select((1) Wiederholen  (0) Zurück: s,1)\nifeq(s,1,start1)\nifeq(s,0,start0)\n ";
+inline constexpr const char* kNormalDensityLine = "y = exp(-z*z/2)/sqrt(2*pi)";
+
 }  // namespace textaria::script::texts

@@ -1,6 +1,7 @@
 // The lesson player end to end: the real main window, offscreen, driven by clicks and keys.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
@@ -380,18 +381,26 @@ TEST(PlayerModes, TestModeGoesForwardOnlyAfterEvaluation) {
     EXPECT_EQ(w.dialogs.messages().back(), lesson::texts::kFinishTestFirst);
     EXPECT_EQ(w->player().CurrentPage, 3);
 
-    // "Beenden" ends the test: the name is asked until it has an inner comma.
+    // "Beenden" ends the test: the name is asked until it has an inner comma; the protocol
+    // is shown and written.
+    const QString protocols = w.temp.file("protokolle");
+    QDir().mkpath(protocols);
+    w->state().ProtocolFolder = protocols.toStdString();
     w.dialogs.yesNoAnswers = {true, false};
     w.dialogs.inputAnswers = {std::string("Muster Hans"), std::string("Muster , Hans")};
     w.press(w->Button7);
-    EXPECT_EQ(w.dialogs.shown[w.dialogs.shown.size() - 4].text, player::texts::kEndTestQuestion);
-    EXPECT_EQ(w.dialogs.shown.back().text, player::texts::kPrintResultQuestion);
+    EXPECT_EQ(w.dialogs.shown[w.dialogs.shown.size() - 4].text, player::texts::kEndProgramInTest);
+    EXPECT_EQ(w.dialogs.shown.back().text, player::texts::kPrintResult);
     EXPECT_FALSE(w->Label20->isVisible());
+    EXPECT_TRUE(w->RichEdit1->toPlainText().contains(u8("Testperson:  Muster,Hans")));
+    EXPECT_EQ(w->RichEdit1->currentCharFormat().fontFamilies().toStringList().value(0),
+              QStringLiteral("Courier New"));
+    EXPECT_EQ(QDir(protocols).entryList({QStringLiteral("test_rtf_Muster_Hans_*.txt")}).size(), 1);
     EXPECT_FALSE(w->player().TestMode);
     EXPECT_TRUE(w->player().TestFinished);
     w.press(w->Button6);
     w.press(w->Label20);
-    EXPECT_EQ(w.dialogs.shown.back().text, player::texts::kPrintResultQuestion);
+    EXPECT_EQ(w.dialogs.shown.back().text, player::texts::kPrintResult);
 
     // Once the test has ended, "Laden" asks; saying no keeps the test's totals.
     w.dialogs.yesNoAnswers = {false};

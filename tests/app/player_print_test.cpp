@@ -76,9 +76,7 @@ TEST_F(PrintFromWindow, F6PrintsTextThenPictureCtrlF6BothOnOneSheet) {
 
 TEST(PrintProtocol, TheEndedTestPrintsItsProtocolInTheLookItIsShownIn) {
     PlayerWindow w;
-    w.lesson->setProtocolWriter([](const player::TestOutcome&, std::mt19937&) {
-        return player::ProtocolResult{{"Testprotokoll", "Seite (1):  1 richtig von 1"}, {}, {}};
-    });
+    w.state.ProtocolFolder = w.temp.path().toStdString();
     const QString pdf = QDir(w.temp.path()).filePath(QStringLiteral("protocol.pdf"));
     w->choosePrinter = [&](QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -91,7 +89,8 @@ TEST(PrintProtocol, TheEndedTestPrintsItsProtocolInTheLookItIsShownIn) {
     w.dialogs.yesNoAnswers = {true, true};  // end the test, print the protocol
     w.press(w->Button7);
     const QString text = run(QStringLiteral("pdftotext"), {pdf, "-"});
-    EXPECT_TRUE(text.contains(QStringLiteral("richtig von 1"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Testname")) && text.contains(QStringLiteral("t.rtf")))
+        << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("<Seite 1>")));
 }
 

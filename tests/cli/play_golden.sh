@@ -8,9 +8,25 @@ for script in "$dir"/*.play; do
     name=$(basename "$script" .play)
     lesson=$(head -1 "$script" | sed 's/^#> *//')
     protocols=$(mktemp -d)
-    got=$("$cli" play "$dir/$lesson" --protocol-folder "$protocols" --clock "07.12.2026 09:30:15" \
-          --seed 7 < "$script" 2>&1 | sed "s#$protocols#<protocols>#g")
-    rm -rf "$protocols"
+    run() {
+        "$cli" play "$dir/$lesson" --protocol-folder "$1" --clock "07.12.2026 09:30:15" \
+            --seed 7 < "$script" 2>&1 | sed "s#$1#<protocols>#g"
+        # The files written: text files read back from code page 1252 with each CR LF shown
+        # as "<CRLF>"; the JSON twins are UTF-8.
+        for f in "$1"/*; do
+            [ -e "$f" ] || continue
+            echo "== $(basename "$f")"
+            case $f in
+                *.json) cat "$f" ;;
+                *) iconv -f CP1252 -t UTF-8 "$f" | sed 's/\r$/<CRLF>/' ;;
+            esac
+        done
+    }
+    got=$(run "$protocols")
+    # A second run into a fresh folder writes the very same files.
+    again=$(mktemp -d)
+    [ "$(run "$again")" = "$got" ] || { echo "play $name: a second run differs"; failures=$((failures + 1)); }
+    rm -rf "$protocols" "$again"
     if [ "${UPDATE_GOLDEN:-}" = 1 ]; then printf '%s\n' "$got" > "$dir/$name.out"; continue; fi
     if ! diff -u "$dir/$name.out" <(printf '%s\n' "$got"); then
         echo "play $name: output differs"; failures=$((failures + 1))

@@ -51,6 +51,8 @@ for program in textaria textaria-cli; do
     [ -x "$root/usr/bin/$program" ] || fail "$program is not executable"
     ldd "$root/usr/bin/$program" | grep -q 'not found' && fail "$program: $(ldd "$root/usr/bin/$program")"
     for lib in $(readelf -d "$root/usr/bin/$program" | sed -n 's/.*Shared library: \[\(.*\)\]/\1/p'); do
+        # The dynamic loader comes with libc6, and ldd lists it by its path only.
+        [[ $lib == ld-linux* ]] && continue
         path=$(ldd "$root/usr/bin/$program" | awk -v l="$lib" '$1 == l {print $3}')
         owner=$(dpkg -S "$path" 2>/dev/null || dpkg -S "/usr$path" 2>/dev/null || dpkg -S "${path#/usr}" 2>/dev/null)
         owner=${owner%%:*}

@@ -96,9 +96,7 @@ struct PrintFixture : ::testing::Test {
     PrintFixture() {
         startup.WorkFolder = folder.path() + "/work";
         player.setPrinter(&printer);
-        player.setProtocolWriter([](const TestOutcome&, std::mt19937&) {
-            return ProtocolResult{{"Protokoll", "Zeile"}, {}, {}};
-        });
+        startup.ProtocolFolder = folder.path();
         folder.file("bild.jpg");
         folder.file("hund.jpg");
         folder.file("katze.jpg");

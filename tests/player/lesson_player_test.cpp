@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "player/media_control.h"
 #include "player/media_fakes.h"
@@ -28,24 +31,11 @@ struct RecordingView : PlayerView {
     int pages = 0;
     bool ended = false;
 
-    std::string setLessonText(const platform::StyledText& text, int) override {
-        return platform::plainText(text);
-    }
-    void clearLessonText() override {}
-    void changeLessonFontSizes(int) override {}
-    void keepSelection() override {}
-    void showSelection(int) override {}
     void showPageText(const PageText&, bool) override { ++pages; }
-    void showListPage(const std::vector<std::string>&) override {}
     void showPlainText(const std::vector<std::string>& lines, bool) override { plainText = lines; }
-    void clearPageView() override {}
-    bool placeAnswerFields(const lesson::GapTable&, int) override { return true; }
-    void setFieldText(int, const std::string&, bool) override {}
-    void focusField(int) override {}
     void setStatus(const std::string& text) override { status = text; }
     void setCounter(const std::string& text) override { counter = text; }
     void setNavigation(bool d, bool u, bool r) override { navigation = {d, u, r}; }
-    void setLoadButton(const std::string&, bool) override {}
     void showSideList(SideList kind, const std::vector<std::string>& lines) override {
         sideList = kind;
         sideLines = lines;
@@ -53,7 +43,6 @@ struct RecordingView : PlayerView {
     void hideSideList() override { sideList.reset(); }
     bool showPicture(const std::string&) override { return picturePanel = true; }
     void showPicturePanel(bool visible) override { picturePanel = visible; }
-    std::optional<std::string> askLessonFile(const std::string&) override { return {}; }
     void endProgram() override { ended = true; }
 };
 
@@ -79,18 +68,30 @@ struct PlayerFixture : ::testing::Test {
     MediaControl media{mediaPlayer};
     FakeSelection selection;
     LessonPlayer player{startup, view, dialogs};
-    std::vector<TestOutcome> outcomes;
 
     PlayerFixture() {
         startup.WorkFolder = folder.path() + "/work";
+        startup.ProtocolFolder = folder.path() + "/protokolle";
+        std::filesystem::create_directories(startup.ProtocolFolder);
         media.setDialogs(&dialogs);
         player.setMedia(&media);
         player.setInputDialogs(&selection);
-        player.setClock([] { return ClockReading{"07.12.2026", "09:30:15"}; });
-        player.setProtocolWriter([this](const TestOutcome& o, std::mt19937&) {
-            outcomes.push_back(o);
-            return ProtocolResult{{"protocol"}, {}, {}};
-        });
+        player.setClock([] { return *ProtocolStamp::parse("07.12.2026 09:30:15"); });
+        player.seed(7);
+    }
+    // The protocol texts written so far (".txt"), in name order.
+    std::vector<std::string> protocols() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(startup.ProtocolFolder))
+            if (entry.path().extension() == ".txt") names.push_back(entry.path().string());
+        std::sort(names.begin(), names.end());
+        std::vector<std::string> texts;
+        for (const auto& name : names) {
+            std::ifstream in(name, std::ios::binary);
+            texts.emplace_back(std::istreambuf_iterator<char>(in),
+                               std::istreambuf_iterator<char>());
+        }
+        return texts;
     }
     // A lesson of plain RTF paragraphs.
     std::string lesson(const std::string& name, const std::vector<std::string>& lines) {
@@ -180,7 +181,7 @@ TEST_F(PlayerFixture, BeendenInEveryState) {
     // Training: the program ends only after a yes.
     open(lesson("t.rtf", {"#01, Eins", "Ein [Haus].", "#00"}), 1);
     player.Button7Click();
-    EXPECT_EQ(dialogs.shown.back().text, texts::kEndProgramQuestion);
+    EXPECT_EQ(dialogs.shown.back().text, texts::kEndProgram);
     EXPECT_FALSE(view.ended);
     dialogs.yesNoAnswers = {true};
     player.Button7Click();
@@ -200,15 +201,15 @@ TEST_F(PlayerFixture, BeendenInEveryState) {
     dialogs.inputAnswers = {std::string(",Hans"), std::string("Muster,"),
                             std::string("Muster Hans"), std::string(" Muster , Hans ")};
     player.Button7Click();
-    ASSERT_EQ(outcomes.size(), 1u);
-    EXPECT_EQ(outcomes[0].person, "Muster,Hans");
-    EXPECT_EQ(outcomes[0].status, texts::kTestAborted);
-    EXPECT_EQ(outcomes[0].totalCorrect, 1);
-    EXPECT_EQ(outcomes[0].totalValues, 1);
-    EXPECT_EQ(outcomes[0].pageResults,
-              (std::vector<std::string>{" Seite (1):  1 richtig von 1  (100.00%)", "", ""}));
-    EXPECT_EQ(outcomes[0].when.date, "07.12.2026");
-    EXPECT_EQ(view.plainText, std::vector<std::string>{"protocol"});
+    ASSERT_EQ(protocols().size(), 1u);
+    const std::string protocol = protocols()[0];
+    EXPECT_NE(protocol.find("Testperson:  Muster,Hans\r\n"), std::string::npos);
+    EXPECT_NE(protocol.find(std::string("      ") + texts::kTestAborted), std::string::npos);
+    EXPECT_NE(protocol.find("Resultat:     1 von   1 richtig (100.00%)\r\n"
+                            "      Seite (1):  1 richtig von 1  (100.00%)\r\n     \r\n     \r\n"),
+              std::string::npos);
+    ASSERT_FALSE(view.plainText.empty());
+    EXPECT_EQ(view.plainText[2], "      Testname  :  p.rtf");
     EXPECT_FALSE(player.state().TestMode);
     EXPECT_TRUE(player.state().TestFinished);
     // Finished: nothing pages or scores any more; "Beenden" now ends the program.
@@ -217,16 +218,30 @@ TEST_F(PlayerFixture, BeendenInEveryState) {
     EXPECT_EQ(player.state().CurrentPage, 2);
     dialogs.yesNoAnswers = {true};
     player.Button7Click();
-    EXPECT_EQ(dialogs.shown.back().text, texts::kEndProgramQuestion);
+    EXPECT_EQ(dialogs.shown.back().text, texts::kEndProgram);
     EXPECT_TRUE(view.ended);
 
     // Cancelling the name gives the default, which is accepted.
     open(lesson("q.rtf", {"#01_, Eins", "Ein [Haus].", "#00"}), 1);
     dialogs.yesNoAnswers = {true, false};
     player.Button7Click();
-    ASSERT_EQ(outcomes.size(), 2u);
-    EXPECT_EQ(outcomes[1].person, "xxx,yyy");
-    EXPECT_EQ(outcomes[1].status, texts::kTestComplete);
+    ASSERT_EQ(protocols().size(), 2u);
+    const std::string second = protocols()[1];
+    EXPECT_NE(second.find("Testperson:  xxx,yyy"), std::string::npos);
+    EXPECT_NE(second.find("Der Test wurde vollst"), std::string::npos);  // code page 1252
+}
+
+TEST_F(PlayerFixture, AProtocolThatCannotBeWrittenIsReportedAndStaysShown) {
+    startup.ProtocolFolder = folder.path() + "/fehlt";
+    open(lesson("p.rtf", {"#01_, Eins", "Ein [Haus].", "#00"}), 1);
+    dialogs.yesNoAnswers = {true, false};
+    dialogs.inputAnswers = {std::string("Muster,Hans")};
+    player.Button7Click();
+    ASSERT_FALSE(dialogs.messages().empty());
+    EXPECT_EQ(dialogs.messages().back().rfind(texts::kFileNotWritten, 0), 0u);
+    EXPECT_NE(dialogs.messages().back().find("fehlt"), std::string::npos);
+    EXPECT_FALSE(view.plainText.empty());
+    EXPECT_TRUE(player.state().TestFinished);
 }
 
 TEST_F(PlayerFixture, QuestionnaireAsksWithTheSelectionBoxAndRefusesOtherAnswers) {
@@ -266,7 +281,7 @@ TEST_F(PlayerFixture, QuestionnaireAsksWithTheSelectionBoxAndRefusesOtherAnswers
     for (const char* wrong : {"", "vielleicht", "Ja"}) {
         player.setAnswer(1, wrong);
         player.Button6Click();
-        EXPECT_EQ(dialogs.messages().back(), texts::kWrongInput) << wrong;
+        EXPECT_EQ(dialogs.messages().back(), texts::kWrongAnswer) << wrong;
         EXPECT_EQ(player.state().CurrentPage, 3);
         EXPECT_FALSE(player.state().PageEvaluated);
     }
@@ -285,14 +300,13 @@ TEST_F(PlayerFixture, QuestionnaireAsksWithTheSelectionBoxAndRefusesOtherAnswers
     dialogs.yesNoAnswers = {true, false};
     dialogs.inputAnswers = {std::string("A,B")};
     player.Button7Click();
-    ASSERT_EQ(outcomes.size(), 1u);
-    EXPECT_EQ(outcomes[0].questionnaireLevels, 5);
-    EXPECT_EQ(outcomes[0].lastAnswers[1], "ja");
-    EXPECT_EQ(outcomes[0].headerLine, "EN");
+    ASSERT_EQ(protocols().size(), 1u);
+    EXPECT_NE(protocols()[0].find("5-stufiges Merkmalsprofil"), std::string::npos);
+    EXPECT_NE(protocols()[0].find("Summe <E>  =   3 von   8"), std::string::npos);
     // A questionnaire stays in test mode: the next "Beenden" only ends the program.
     EXPECT_TRUE(player.state().TestMode);
     player.Button7Click();
-    EXPECT_EQ(dialogs.shown.back().text, texts::kEndFinishedTestQuestion);
+    EXPECT_EQ(dialogs.shown.back().text, texts::kEndProgramFinally);
 }
 
 }  // namespace

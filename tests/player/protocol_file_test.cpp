@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "player/protocol_json.h"
+#include "support/fake_user_dialogs.h"
 
 namespace textaria::player {
 namespace {
@@ -104,6 +105,15 @@ TEST_F(ProtocolFileTest, AFailureIsReturnedNamingTheFileAndTheReason) {
                   "\rDer Ordner existiert nicht.");
     EXPECT_TRUE(missing.textPath.empty());
 
+    testing::FakeUserDialogs dialogs;
+    const auto reported =
+        saveProtocol((folder / "nicht-da").string(), kBase, {"x"}, "{}", scripted("abc"), dialogs);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{writeFailureMessage(*reported.failure)});
+    writeQuestionFileOnce((folder / "nicht-da").string(), "B.rtf", {"q"}, &dialogs);
+    EXPECT_EQ(dialogs.messages().size(), 2u);
+}
+
+TEST_F(ProtocolFileTest, AFolderWithoutWriteRightsIsNamedAsSuch) {
     if (::geteuid() == 0) GTEST_SKIP() << "root may write anywhere";
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
     const auto locked = writeProtocolFiles(folder.string(), kBase, {"x"}, "{}", scripted("abc"));

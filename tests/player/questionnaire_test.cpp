@@ -54,6 +54,24 @@ TEST(Questionnaire, LevelsAnswersAndTheSelectionBox) {
     EXPECT_EQ(factorKey("?F01 ohne <"), "");
 }
 
+TEST(Questionnaire, WhatBewertenDoesNextAndWhichPagesRecordAFactorKey) {
+    const struct {
+        const char* answer;
+        int levels, page;
+        AnswerStep step;
+    } cases[] = {
+        {"ja", 3, 2, AnswerStep::ShowNextPage}, {"ja", 3, 4, AnswerStep::StayOnLastPage},
+        {"", 3, 2, AnswerStep::WrongAnswer},    {"Ja", 3, 2, AnswerStep::WrongAnswer},
+        {"5", 5, 2, AnswerStep::WrongAnswer},   {"6", 7, 2, AnswerStep::ShowNextPage},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(questionnaireAnswerStep(c.answer, c.levels, c.page, 5), c.step) << c.answer;
+    EXPECT_EQ(pageFactorKey(true, 2, "ENR", "?F2 <N>"), "N");
+    EXPECT_EQ(pageFactorKey(false, 2, "ENR", "?F2 <N>"), "");
+    EXPECT_EQ(pageFactorKey(true, 1, "ENR", "?F1 <E>"), "");
+    EXPECT_EQ(pageFactorKey(true, 2, " ", "?F2 <N>"), "");
+}
+
 QuestionnaireInput input(int levels, std::vector<QuestionnairePageEntry> pages) {
     QuestionnaireInput in;
     in.lessonFileName = "Bogen.rtf";
@@ -99,6 +117,13 @@ TEST(QuestionnaireProtocol, ThreeLevelsWholeText) {
     ASSERT_EQ(p.record.questions.size(), 5u);
     EXPECT_EQ(p.record.questions[2].value, 1);
     EXPECT_FALSE(p.record.questions[4].value);
+    const auto record = questionnaireProtocolRecord(in, p, {"", "F1", "F2"});
+    EXPECT_FALSE(record.complete);
+    ASSERT_EQ(record.pages.size(), 6u);
+    EXPECT_EQ(record.pages[1].title, "F2");
+    EXPECT_EQ(record.pages[3].answers, std::vector<std::string>{"nein"});
+    EXPECT_TRUE(record.pages[5].answers.empty());
+    EXPECT_EQ(record.questionnaire->score, 5);
 }
 
 TEST(QuestionnaireProtocol, FiveAndSevenLevelScaleLines) {
@@ -130,6 +155,22 @@ TEST(QuestionnaireProtocol, FactorProfileWithoutNorms) {
     EXPECT_EQ(std::vector<std::string>(p.lines.end() - 4, p.lines.end()),
               (std::vector<std::string>{"     ", "     Summe <A>  =   7 von  12",
                                         "     Summe <B>  =   2 von   6", "     "}));
+}
+
+TEST(QuestionnaireProtocol, ThreeLevelFactorLinesCountAnswersPerFactor) {
+    auto in = input(3, {{"?F1 <A>", "ja", "A"},
+                        {"?F2 <B>", "?", "B"},
+                        {"?F3 <A>", "nein", "A"},
+                        {"?F4 <A>", "?", "A"},
+                        {"?F5 ohne", "ja", ""}});
+    in.factorHeader = "AB";
+    const auto p = questionnaireProtocol(in);
+    EXPECT_EQ(p.lines[6], "     Fragen (F) : 5 aus 2 Merkmalsbereichen (Faktoren) ");
+    EXPECT_EQ(p.lines[8], "     Punktesumme:   6 von  10 aus   5 Fragen");
+    EXPECT_EQ(
+        std::vector<std::string>(p.lines.end() - 3, p.lines.end()),
+        (std::vector<std::string>{"     Summe <A> =   3 von   6  (ja=1,?=1,nein=1)",
+                                  "     Summe <B> =   1 von   2  (ja=0,?=1,nein=0)", "     "}));
 }
 
 TEST(QuestionnaireProtocol, EnrNormsAndBandsFromTheUnroundedZ) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "player/protocol_json.h"
 #include "support/fake_user_dialogs.h"
 
 namespace textaria::player {
@@ -36,6 +37,16 @@ TEST(TestProtocol, TextOfAnAbortedTestLineByLine) {
         "     ",  // page 4: never evaluated, and beyond the stored results
     };
     EXPECT_EQ(testProtocolLines(in), expected);
+
+    in.pageTitles = {"", "Plus", "Minus"};
+    in.pageAnswers = {{}, {"1", "2"}};
+    const auto record = testProtocolRecord(in);
+    EXPECT_FALSE(record.complete);
+    ASSERT_EQ(record.pages.size(), 4u);
+    EXPECT_EQ(record.pages[0].title, "Plus");
+    EXPECT_EQ(record.pages[0].answers, (std::vector<std::string>{"1", "2"}));
+    EXPECT_EQ(record.pages[2].resultLine, " Seite (3):  3 richtig von 5  (60.00%)");
+    EXPECT_TRUE(record.pages[3].title.empty());
 }
 
 TEST(TestProtocol, StatusAndTotalsAtTheEdges) {

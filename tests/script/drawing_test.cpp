@@ -113,7 +113,7 @@ TEST(DrawingSurface, CommandTextIsRebuilt) {
     EXPECT_EQ(rebuildCommandText("\"HALLO_\"WELT"), "Hallo Welt");
     EXPECT_EQ(rebuildCommandText("A___B\""), "a b");
     EXPECT_EQ(rebuildCommandText("F(X)=X^2"), "f(x)=x^2");
-    EXPECT_EQ(symbolFontText("ab-Q"), "αβ-Θ");
+    EXPECT_EQ(symbolFontText("abQ"), "αβΘ");
 }
 
 TEST(DrawingSurface, TextRows) {

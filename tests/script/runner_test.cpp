@@ -5,6 +5,7 @@
 #include <chrono>
 #include <random>
 
+#include "script/label_index.h"
 #include "script/texts.h"
 #include "script_test_support.h"
 
@@ -205,6 +206,45 @@ TEST(LineBuffer, ReadsLineBreaksOfEveryKind) {
     EXPECT_EQ(script::LineBuffer::fromText("a\r\nb\n\nc\n").lines(),
               (std::vector<std::string>{"a", "b", "", "c"}));
     EXPECT_EQ(script::LineBuffer::fromText("").lineCount(), 0u);
+}
+
+}  // namespace
+}  // namespace textaria::testing
+
+namespace textaria::testing {
+namespace {
+
+// The label index against a plain search of the text, through random edits around a moving
+// position, as a run makes them.
+TEST(LabelIndexedLines, FindsWhatAPlainSearchFinds) {
+    std::mt19937 random(5);
+    const std::vector<std::string> names = {"a", "ab", "loop1", "loop10", "x"};
+    std::vector<std::string> start;
+    for (int i = 0; i < 60; ++i) start.push_back(i % 7 == 0 ? "_" + names[i % 5] : "z = 1");
+    script::LineBuffer buffer(start);
+    script::LabelIndexedLines lines(buffer, 3);
+    std::size_t cursor = 0;
+    for (int step = 0; step < 5000; ++step) {
+        const std::size_t count = lines.lineCount();
+        if (random() % 8 == 0) cursor = random() % (count + 1);
+        const std::string text = random() % 5 == 0 ? "_" + names[random() % 5] : "    z = 2";
+        switch (random() % 3) {
+            case 0:
+                lines.insertLine(std::min(cursor, count), text);
+                ++cursor;
+                break;
+            case 1:
+                if (count > 0) lines.removeLine(std::min(cursor, count - 1));
+                break;
+            default:
+                if (count > 0) lines.replaceLine(std::min(cursor, count - 1), text);
+        }
+        const std::string& name = names[random() % 5];
+        std::optional<std::size_t> expected;
+        for (std::size_t i = 3; i < buffer.lineCount() && !expected; ++i)
+            if (buffer.at(i).find("_" + name) != std::string::npos) expected = i;
+        ASSERT_EQ(lines.findLabel(name), expected) << "step " << step;
+    }
 }
 
 }  // namespace

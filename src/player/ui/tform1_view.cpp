@@ -15,6 +15,7 @@
 #include "lesson/markup_text.h"
 #include "lesson/texts.h"
 #include "platform/ui/rich_text_document.h"
+#include "player/test_protocol.h"
 #include "player/texts.h"
 #include "player/ui/page_document.h"
 #include "player/ui/panel4.h"
@@ -146,10 +147,10 @@ void TForm1::showPlainText(const std::vector<std::string>& lines, bool protocolL
     RichEdit1->clear();
     QTextCharFormat format;
     if (protocolLook) {
-        format.setFontFamilies({QStringLiteral("Courier New")});
-        format.setFontPointSize(12);
-        format.setFontWeight(QFont::Bold);
-        format.setForeground(QColor(0, 0, 128));
+        format.setFontFamilies({QString::fromLatin1(ProtocolLook::kFontFamily)});
+        format.setFontPointSize(ProtocolLook::kPointSize);
+        format.setFontWeight(ProtocolLook::kBold ? QFont::Bold : QFont::Normal);
+        format.setForeground(QColor(ProtocolLook::kRed, ProtocolLook::kGreen, ProtocolLook::kBlue));
     }
     QTextCursor cursor(RichEdit1->document());
     for (std::size_t i = 0; i < lines.size(); ++i) {

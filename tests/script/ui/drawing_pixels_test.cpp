@@ -173,5 +173,23 @@ TEST(DrawingPixels, HostileInputGivesPictures) {
     SUCCEED();
 }
 
+TEST(DrawingPixels, DerivativeAndMovedGraphs) {
+    calc::FormulaVariables vars;
+    const TermFunction f("x^2/4", vars);
+    Surface derivative;
+    plotFunction(derivative.ctx, [&](double x) { return f.derivative(1, x); });
+    for (const double x : {-6.0, 0.0, 4.0})
+        EXPECT_TRUE(derivative.near(x, x / 2, platform::kBlack)) << x;
+
+    // y = x turned by 90 degrees is y = -x, then shifted up by 2.
+    const TermFunction line("x", vars);
+    Surface moved;
+    plotMoved(
+        moved.ctx, [&](double x) { return line(x); }, 0, 2, 90);
+    for (const double x : {-5.0, 1.0, 6.0})
+        EXPECT_TRUE(moved.near(x, 2 - x, platform::kBlack)) << x;
+    EXPECT_FALSE(moved.near(3, 3, platform::kBlack));
+}
+
 }  // namespace
 }  // namespace textaria::script
