@@ -18,6 +18,7 @@
 #include "player/evaluation.h"
 #include "player/player_state.h"
 #include "player/player_view.h"
+#include "player/print_jobs.h"
 #include "player/protocol_json.h"
 #include "player/questionnaire.h"
 #include "player/test_protocol.h"
@@ -44,6 +45,7 @@ class LessonPlayer {
     void setMedia(MediaControl* media) { media_ = media; }
     void setInputDialogs(script::InputDialogs* dialogs) { inputDialogs_ = dialogs; }
     void setClock(Clock clock) { clock_ = std::move(clock); }
+    void setPrinter(PagePrinter* printer) { printer_ = printer; }
     // Every random choice (the letters of protocol names) repeats for the same seed.
     void seed(std::uint64_t seed) { letters_ = seededLetterSource(seed); }
 
@@ -86,6 +88,15 @@ class LessonPlayer {
     void calculatorKey();                                // F12
     void calculatorFromField(int field);                 // double click on an answer field
 
+    // Printing; in test mode none of these prints.
+    void Button4Click();                             // "Drucken"
+    void printShownPicture();                        // F5
+    void printTextAndPictures();                     // F6
+    void PrintTextAndPicture();                      // Ctrl F6
+    void printSlides(const std::string& slideBase);  // Shift F6, during a slide show
+    double pictureScale() const { return pictureScale_; }
+    void setPictureScale(double scale) { pictureScale_ = scale; }
+
     // Closing the window: nothing of the lesson may stay behind.
     void close();
 
@@ -123,6 +134,10 @@ class LessonPlayer {
     ProtocolRecord protocolRecord(const std::string& person, const ProtocolStamp& stamp) const;
     std::string lessonFilePath(const std::string& name) const;
     bool pageTextEmpty() const;
+    void rememberShownPage(const PageText& page);
+    void printProtocol();
+    void printTextSheets();
+    bool printPictureAsShown(const std::string& path);
     lesson::ListMode listMode() const;
 
     lesson::StartupState& startup_;
@@ -144,6 +159,12 @@ class LessonPlayer {
     QuestionCollection questions_;
     bool dialogUsed_ = false;
     std::array<bool, 3> nav_{};  // "[ Dn ]", "[ Up ]", "[ Rep ]" shown
+
+    PagePrinter* printer_ = nullptr;
+    PageText shownPage_;                        // the page in the page view, for printing
+    std::vector<std::string> shownPlainLines_;  // the protocol, when the page view shows it
+    std::string shownPicture_;                  // the picture in the picture panel
+    double pictureScale_ = kStartPictureScale;
 };
 
 }  // namespace textaria::player

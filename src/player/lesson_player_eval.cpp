@@ -255,8 +255,8 @@ void LessonPlayer::finishProtocol(const std::vector<std::string>& lines, Protoco
     pageText_.clear();
     for (const auto& line : lines) pageText_ += line + "\r\n";
     view_.showPlainText(lines, true);
-    if (dialogs_.askYesNo(texts::kPrintResult, texts::kProtocolQuestionCaption))
-        view_.printPageView();
+    shownPlainLines_ = lines;
+    if (dialogs_.askYesNo(texts::kPrintResult, texts::kProtocolQuestionCaption)) printProtocol();
     const std::string lesson = s_.LessonFileName;
     const ProtocolFiles files = writeProtocolFiles(
         startup_.ProtocolFolder,

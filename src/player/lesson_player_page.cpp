@@ -63,6 +63,7 @@ void LessonPlayer::ShowPage(int n) {
     s_.hasAnswerFields = false;
     view_.hideSideList();
     view_.showPicturePanel(false);
+    shownPicture_.clear();
     gapTable_ = {};
     answers_.fill({});
     savedAnswers_.clear();
@@ -93,6 +94,7 @@ void LessonPlayer::ShowPage(int n) {
     page.keepLength = page.text.size();
     pageText_ = page.text;
     view_.showPageText(page, prepared.readingPage);
+    rememberShownPage(page);
 
     if (hasText) {
         prepareAnswerFields(prepared);
@@ -146,7 +148,10 @@ void LessonPlayer::prepareAnswerFields(const lesson::PreparedPage& page) {
 
 void LessonPlayer::startPageMedia(const lesson::MediaLine& media, bool keepPicture) {
     const std::string picture = media.picture.empty() ? "" : lessonFilePath(media.picture);
-    if (!fileExists(picture) || !view_.showPicture(picture)) view_.showPicturePanel(keepPicture);
+    if (fileExists(picture) && view_.showPicture(picture))
+        shownPicture_ = picture;
+    else
+        view_.showPicturePanel(keepPicture);
     if (!media_) return;
     const std::string sound = media.sound.empty() ? "" : lessonFilePath(media.sound);
     if (fileExists(sound)) {
@@ -189,11 +194,16 @@ void LessonPlayer::showSingleText() {
     applyOptions(prepared.options, {});
     s_.ShowCorrections = !prepared.options.has(Marker::NoCorrections);
     view_.showPageText(page, prepared.readingPage);
+    rememberShownPage(page);
     prepareAnswerFields(prepared);
 
     endExternalViewer();
     const std::string picture = lessonFilePath(s_.LessonBaseName + ".jpg");
-    if (!fileExists(picture) || !view_.showPicture(picture)) view_.showPicturePanel(false);
+    shownPicture_.clear();
+    if (fileExists(picture) && view_.showPicture(picture))
+        shownPicture_ = picture;
+    else
+        view_.showPicturePanel(false);
     if (media_) {
         const std::string sound = lessonFilePath(s_.LessonBaseName + ".mp3");
         if (fileExists(sound)) {

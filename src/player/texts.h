@@ -25,6 +25,7 @@ inline constexpr const char* kListButton = "Liste";
 inline constexpr const char* kEvaluateButton = "Bewerten";
 inline constexpr const char* kGapsButton = "Lücken";
 inline constexpr const char* kFontButton = "Schrift";
+inline constexpr const char* kPrintButton = "Drucken";
 inline constexpr const char* kDownLabel = "[ Dn ]";
 inline constexpr const char* kUpLabel = "[ Up ]";
 inline constexpr const char* kRepeatLabel = "[ Rep ]";
@@ -50,6 +51,8 @@ inline constexpr const char* kAlreadyEvaluated = "  Die Bewertung wurde bereits 
 inline constexpr const char* kNoText = "Abbruch: Kein Text vorhanden!";
 inline constexpr const char* kSlideShowRunning =
     "Abbruch: Zuerst laufende Diashow mit \"||\" beenden !";
+inline constexpr const char* kPrintAllSlides = "Alle Bilder der Diashow ausdrucken ?    ";
+inline constexpr const char* kSheetFooter = " <Seite ";  // + number + ">"
 inline constexpr const char* kAnswersShown = "Die Lückenantworten werden angezeigt !";
 inline constexpr const char* kAnswersHidden = "Die Lückenantworten werden NICHT angezeigt !";
 inline constexpr const char* kAnswerListCaption =

@@ -18,6 +18,7 @@
 #include "platform/user_dialogs.h"
 #include "platform/wtools_u.h"
 #include "player/media_programs.h"
+#include "player/ui/page_printer.h"
 #include "player/ui/panel4.h"
 
 namespace textaria::player {
@@ -65,12 +66,16 @@ TForm1::TForm1(lesson::StartupState& state, platform::UserDialogs& dialogs,
 }
 
 TForm1::~TForm1() {
+    if (player_) player_->setPrinter(nullptr);  // the player may outlive the window
     if (!closedDown_) FormClose();
 }
 
 void TForm1::attach(LessonPlayer& player) {
     player_ = &player;
     player.setMedia(&Panel4->media());
+    printer_ = std::make_unique<DialogPagePrinter>(this, *RichEdit3, lessonPlainText_,
+                                                   RichEdit1->document(), choosePrinter);
+    player.setPrinter(printer_.get());
 }
 
 void TForm1::FormCreate() {

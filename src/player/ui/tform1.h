@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@
 
 class QFrame;
 class QLabel;
+class QPrinter;
 class QPushButton;
 class QTextDocument;
 class QTextEdit;
@@ -35,6 +37,7 @@ namespace textaria::player {
 
 class ExternalPrograms;
 class Panel4;
+class DialogPagePrinter;
 
 class TForm1 : public QWidget, public PlayerView {
     Q_OBJECT
@@ -68,6 +71,7 @@ class TForm1 : public QWidget, public PlayerView {
     QPushButton* Button6 = nullptr;   // "Bewerten"
     QPushButton* Button5 = nullptr;   // "Lücken"
     QPushButton* Button13 = nullptr;  // "Schrift"
+    QPushButton* Button4 = nullptr;   // "Drucken"
     QPushButton* Button7 = nullptr;   // "Beenden"
     QLabel* Label20 = nullptr;        // "[ Dn ]"
     QLabel* Label21 = nullptr;        // "[ Up ]"
@@ -92,6 +96,8 @@ class TForm1 : public QWidget, public PlayerView {
     std::function<std::optional<std::string>(const std::string& startFolder)> chooseLessonFile;
     // Replaces the print dialog and printer (tests print into a PDF file).
     std::function<void(QTextDocument& document)> printDocument;
+    // Replaces the print dialog of the print commands: sets up the printer, false cancels.
+    std::function<bool(QPrinter& printer)> choosePrinter;
 
     // The events of the window, forwarded to the player.
     void Button3Click() { player_->Button3Click(); }
@@ -166,6 +172,7 @@ class TForm1 : public QWidget, public PlayerView {
     LessonPlayer* player_ = nullptr;
     std::string lessonPlainText_;  // RichEdit3 as CR LF text
     QTextDocument* savedSelection_ = nullptr;
+    std::unique_ptr<DialogPagePrinter> printer_;
 
     lesson::StartupState& state_;
     platform::UserDialogs& dialogs_;

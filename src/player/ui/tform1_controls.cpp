@@ -25,8 +25,9 @@ namespace textaria::player {
 namespace {
 
 // Places in the 1366 x 768 design; the start-up scaling fits them to the screen.
-constexpr QRect kButtonDesign[] = {{8, 5, 84, 30},   {96, 5, 84, 30},  {184, 5, 96, 30},
-                                   {284, 5, 84, 30}, {372, 5, 84, 30}, {460, 5, 84, 30}};
+constexpr QRect kButtonDesign[] = {{8, 5, 72, 30},   {84, 5, 72, 30},  {160, 5, 84, 30},
+                                   {248, 5, 70, 30}, {322, 5, 70, 30}, {396, 5, 72, 30},
+                                   {472, 5, 72, 30}};
 constexpr QRect kDownDesign{548, 5, 64, 30};
 constexpr QRect kUpDesign{614, 5, 64, 30};
 constexpr QRect kRepeatDesign{680, 5, 72, 30};
@@ -62,12 +63,14 @@ void TForm1::createLessonControls() {
     Button6 = makeButton(this, "Button6", texts::kEvaluateButton, kButtonDesign[2]);
     Button5 = makeButton(this, "Button5", texts::kGapsButton, kButtonDesign[3]);
     Button13 = makeButton(this, "Button13", texts::kFontButton, kButtonDesign[4]);
-    Button7 = makeButton(this, "Button7", texts::kEndButton, kButtonDesign[5]);
+    Button4 = makeButton(this, "Button4", texts::kPrintButton, kButtonDesign[5]);
+    Button7 = makeButton(this, "Button7", texts::kEndButton, kButtonDesign[6]);
     connect(Button3, &QPushButton::clicked, this, [this] { player_->Button3Click(); });
     connect(Button8, &QPushButton::clicked, this, [this] { player_->Button8Click(); });
     connect(Button6, &QPushButton::clicked, this, [this] { player_->Button6Click(); });
     connect(Button5, &QPushButton::clicked, this, [this] { player_->Button5Click(); });
     connect(Button13, &QPushButton::clicked, this, [this] { player_->Button13Click(); });
+    connect(Button4, &QPushButton::clicked, this, [this] { player_->Button4Click(); });
     connect(Button7, &QPushButton::clicked, this, [this] { player_->Button7Click(); });
 
     // Status panel bold and 1 pt under the window font; the navigation labels 2 pt above it.
@@ -210,6 +213,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             case Qt::Key_PageDown:
             case Qt::Key_PageUp:
             case Qt::Key_F2:
+            case Qt::Key_F5:
+            case Qt::Key_F6:
             case Qt::Key_F9:
             case Qt::Key_F11:
             case Qt::Key_F12:
@@ -250,6 +255,15 @@ void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
                 player_->childJumpFirst();
             else
                 player_->childJumpLast();
+            break;
+        case Qt::Key_F5:
+            player_->printShownPicture();
+            break;
+        case Qt::Key_F6:
+            if (modifiers & Qt::ControlModifier)
+                player_->PrintTextAndPicture();
+            else if (!(modifiers & Qt::ShiftModifier))  // Shift F6 belongs to the slide show
+                player_->printTextAndPictures();
             break;
         case Qt::Key_F9:
             player_->childJumpInput();
