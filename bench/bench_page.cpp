@@ -21,18 +21,7 @@ namespace {
 
 using namespace textaria;
 
-class QuietDialogs : public platform::UserDialogs {
-  public:
-    void information(std::string_view) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    platform::DialogAnswer askYesNoCancel(std::string_view, std::string_view) override {
-        return platform::DialogAnswer::Cancel;
-    }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
-    }
-};
+using QuietDialogs = platform::DecliningDialogs;
 
 class NoPrograms : public player::ExternalPrograms {
   public:

@@ -17,18 +17,7 @@ namespace {
 
 using namespace textaria;
 
-class SilentDialogs : public platform::UserDialogs {
-  public:
-    void information(std::string_view) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    platform::DialogAnswer askYesNoCancel(std::string_view, std::string_view) override {
-        return platform::DialogAnswer::Cancel;
-    }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
-    }
-};
+using SilentDialogs = platform::DecliningDialogs;
 
 // Paints nothing (every view operation does nothing by default): what is measured is the
 // player's own work.

@@ -14,18 +14,7 @@ using namespace textaria;
 
 namespace {
 
-class SilentDialogs final : public platform::UserDialogs {
-  public:
-    void information(std::string_view) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    platform::DialogAnswer askYesNoCancel(std::string_view, std::string_view) override {
-        return platform::DialogAnswer::Cancel;
-    }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
-    }
-};
+using SilentDialogs = platform::DecliningDialogs;
 
 }  // namespace
 

@@ -28,18 +28,10 @@ constexpr std::uint64_t kPollsPerLine = 20000;
 
 // Messages of the session (the integral's argument message) go to stderr, so that stdout
 // holds exactly the entry lines. Nothing here asks questions.
-class StderrDialogs final : public platform::UserDialogs {
+class StderrDialogs final : public platform::DecliningDialogs {
   public:
     void information(std::string_view text) override {
         std::cerr << "textaria-cli calc: " << text << '\n';
-    }
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    platform::DialogAnswer askYesNoCancel(std::string_view, std::string_view) override {
-        return platform::DialogAnswer::Cancel;
-    }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
     }
 };
 

@@ -46,7 +46,7 @@ constexpr const char* kHelp =
 enum class Mode { Worksheet, Pictures, TextAndPicture };
 
 // Messages of the player go to stderr; every question is answered no.
-class QuietDialogs : public platform::UserDialogs {
+class QuietDialogs : public platform::DecliningDialogs {
   public:
     int page = 0;
     void information(std::string_view text) override {
@@ -54,14 +54,6 @@ class QuietDialogs : public platform::UserDialogs {
         for (char& c : line)
             if (c == '\r' || c == '\n') c = ' ';
         std::fprintf(stderr, "textaria-cli print: page %d: %s\n", page, line.c_str());
-    }
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    platform::DialogAnswer askYesNoCancel(std::string_view, std::string_view) override {
-        return platform::DialogAnswer::Cancel;
-    }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
     }
 };
 

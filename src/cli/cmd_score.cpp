@@ -41,18 +41,7 @@ class ScoreView : public player::PlayerView {
 };
 
 // Nobody answers: messages (a gap error, say) are not printed, questions get No.
-class NoDialogs : public platform::UserDialogs {
-  public:
-    void information(std::string_view) override {}
-    bool askYesNo(std::string_view, std::string_view) override { return false; }
-    platform::DialogAnswer askYesNoCancel(std::string_view, std::string_view) override {
-        return platform::DialogAnswer::Cancel;
-    }
-    std::optional<std::string> inputBox(std::string_view, std::string_view,
-                                        std::string_view) override {
-        return std::nullopt;
-    }
-};
+using NoDialogs = platform::DecliningDialogs;
 
 int run(const CommandArgs& args) {
     if (args.size() < 2) return fail("score", "needs FILE and PAGE (see --help)", kExitUsage);

@@ -46,4 +46,20 @@ class UserDialogs {
                                                 std::string_view defaultText) = 0;
 };
 
+// Nobody to ask (command line, benchmarks, fuzzing): messages are dropped, every question is
+// answered No (or Cancel) and every input box is cancelled. Override information() to show
+// the messages somewhere.
+class DecliningDialogs : public UserDialogs {
+  public:
+    void information(std::string_view) override {}
+    bool askYesNo(std::string_view, std::string_view) override { return false; }
+    DialogAnswer askYesNoCancel(std::string_view, std::string_view) override {
+        return DialogAnswer::Cancel;
+    }
+    std::optional<std::string> inputBox(std::string_view, std::string_view,
+                                        std::string_view) override {
+        return std::nullopt;
+    }
+};
+
 }  // namespace textaria::platform
