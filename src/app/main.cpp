@@ -1,5 +1,6 @@
 // Textaria desktop program.
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
@@ -14,11 +15,13 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: textaria [--open LESSON] [--screenshot FILE --quit-after SECONDS] [FOLDER-FILE]\n"
+    "usage: textaria [--open LESSON] [--script FILE] [--screenshot FILE --quit-after SECONDS]\n"
+    "                [FOLDER-FILE]\n"
     "\n"
-    "Starts the lesson player. --open loads a lesson (.rtf or .rsd) once the window is up; a\n"
-    "plain parameter names a file whose folder receives the test protocols. A second start\n"
-    "hands its lesson to the program already running.\n"
+    "Starts the lesson player. --open loads a lesson (.rtf or .rsd) once the window is up\n"
+    "(also written --open=LESSON, as the desktop entry does); --script opens a math script in\n"
+    "the script editor; a plain parameter names a file whose folder receives the test\n"
+    "protocols. A second start hands its lesson to the program already running.\n"
     "  --help       this text\n"
     "  --version    the program's version\n";
 
@@ -57,7 +60,12 @@ int main(int argc, char** argv) {
 
     // A second start hands its arguments to the first and ends without a word.
     textaria::app::SingleInstanceGuard guard;
-    if (!guard.acquire(rest)) return 0;
+    // The running program has its own working folder: files are handed over as absolute paths.
+    QStringList handed;
+    for (const std::string& a :
+         textaria::app::withAbsolutePaths(arguments, QDir::currentPath().toStdString()))
+        handed << QString::fromStdString(a);
+    if (!guard.acquire(handed)) return 0;
 
     textaria::app::Application program(QCoreApplication::applicationFilePath().toStdString(),
                                        options);

@@ -1,6 +1,7 @@
 #include "app/startup_options.h"
 
 #include <charconv>
+#include <filesystem>
 
 namespace textaria::app {
 
@@ -51,6 +52,29 @@ StartupOptions parseStartupOptions(const std::vector<std::string>& arguments) {
         }
     }
     return options;
+}
+
+std::vector<std::string> withAbsolutePaths(std::vector<std::string> arguments,
+                                           const std::string& folder) {
+    const auto absolute = [&](const std::string& path) {
+        if (path.empty()) return path;
+        return (std::filesystem::path(folder) / path).lexically_normal().string();
+    };
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string& a = arguments[i];
+        const auto equals = a.find('=');
+        const std::string name = a.substr(0, equals);
+        if (equals != std::string::npos && takesValue(name)) {
+            if (name == "--open" || name == "--script")
+                a = name + "=" + absolute(a.substr(equals + 1));
+        } else if (takesValue(a)) {
+            if (++i < arguments.size() && (a == "--open" || a == "--script"))
+                arguments[i] = absolute(arguments[i]);
+        } else if (!a.starts_with("--")) {
+            a = absolute(a);
+        }
+    }
+    return arguments;
 }
 
 }  // namespace textaria::app

@@ -21,4 +21,9 @@ struct StartupOptions {
 // Reads the arguments after the program name.
 StartupOptions parseStartupOptions(const std::vector<std::string>& arguments);
 
+// The same arguments with the files they name (lesson, script, plain parameters) made
+// absolute against `folder`: a second start hands them to a program running elsewhere.
+std::vector<std::string> withAbsolutePaths(std::vector<std::string> arguments,
+                                           const std::string& folder);
+
 }  // namespace textaria::app

@@ -41,5 +41,15 @@ TEST(StartupOptions, MalformedOptions) {
         EXPECT_FALSE(parseStartupOptions(arguments).error.empty()) << arguments.front();
 }
 
+TEST(StartupOptions, FilesAreHandedOnAsAbsolutePaths) {
+    const std::vector<std::string> given = {"--open",       "a/x.rsd",  "--script=s.txt",
+                                            "--screenshot", "shot.png", "/abs/p.txt",
+                                            "--open=",      "prot.txt"};
+    const std::vector<std::string> expected = {
+        "--open",     "/home/u/a/x.rsd", "--script=/home/u/s.txt", "--screenshot", "shot.png",
+        "/abs/p.txt", "--open=",         "/home/u/prot.txt"};
+    EXPECT_EQ(withAbsolutePaths(given, "/home/u"), expected);
+}
+
 }  // namespace
 }  // namespace textaria::app

@@ -147,9 +147,7 @@ TEST_F(HighDpi, MainWindowIsTheSameLayoutAtTwiceThePixels) {
 
 // The picture is scaled to the screen's pixels, not to points and then enlarged: it must look
 // like the picture scaled straight to its size on screen, not like one enlarged from half.
-// Off for now: the main window still scales its picture to points (showPicture), so it is
-// enlarged, and blurred, on such screens.
-TEST_F(HighDpi, DISABLED_PictureIsDrawnAtTheScreensPixels) {
+TEST_F(HighDpi, PictureIsDrawnAtTheScreensPixels) {
     takeScreenshots();
     const auto box = findPicture(shot2);
     ASSERT_TRUE(box) << "the lesson's picture is not shown";

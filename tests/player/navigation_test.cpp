@@ -71,8 +71,8 @@ TEST(FontChange, AcceptsWholeStepsFromMinusSixToSix) {
     const struct {
         const char* input;
         int value;
-    } cases[] = {{"7", 0}, {"-2", -2}, {"+2", 2}, {"", 0}, {"abc", 0}, {"6", 6}, {"-6", -6},
-                 {"-7", 0}, {"1.5", 0}, {" 3 ", 3}};
+    } cases[] = {{"7", 0}, {"-2", -2}, {"+2", 2}, {"", 0},    {"abc", 0},
+                 {"6", 6}, {"-6", -6}, {"-7", 0}, {"1.5", 0}, {" 3 ", 3}};
     for (const auto& c : cases) EXPECT_EQ(fontChangeValue(c.input), c.value) << c.input;
 }
 

@@ -2,9 +2,9 @@
 
 #include <QDialog>
 #include <QEventLoop>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>

@@ -246,8 +246,12 @@ bool TForm1::showPicture(const std::string& path) {
     }
     Panel5->show();
     Panel5->raise();
-    const QSize room = Panel5->contentsRect().size() - QSize(8, 8);
-    Image1->setPixmap(picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Scaled to the screen's pixels, not to logical points, so it stays sharp on HiDPI screens.
+    const qreal ratio = Image1->devicePixelRatioF();
+    const QSize room = (Panel5->contentsRect().size() - QSize(8, 8)) * ratio;
+    QPixmap shown = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(ratio);
+    Image1->setPixmap(shown);
     return true;
 }
 

@@ -1,13 +1,13 @@
 #include "player/ui/page_document.h"
 
-#include "platform/ui/rich_text_document.h"
-
 #include <gtest/gtest.h>
 
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+
+#include "platform/ui/rich_text_document.h"
 
 namespace textaria::player {
 namespace {
