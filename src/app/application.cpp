@@ -61,6 +61,9 @@ bool Application::createWindows() {
     form28_ = std::make_unique<script::TForm28>();
     inputDialogs_ = std::make_unique<script::QtInputDialogs>(*form27_, *form28_);
     lessonPlayer_->setInputDialogs(inputDialogs_.get());
+    form2_->setInputDialogs(inputDialogs_.get());
+    form27_->calculator = {[this] { form13_->exec(); },
+                           [this] { return form13_->calculator().calculatorResult(); }};
     return true;
 }
 

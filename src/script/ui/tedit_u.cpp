@@ -185,9 +185,14 @@ void TForm2::createControls() {
     Image1->move(4, 4);
     // Script boxes open below the drawing panel and follow it when it is dragged.
     connect(Image1, &SurfaceView::panelMoved, this, [this](QPoint at) {
-        input_->position = {at.x() - 5, at.y() + Panel3->height() + 50};
+        inputDialogs().position = {at.x() - 5, at.y() + Panel3->height() + 50};
     });
     Panel3->hide();
+}
+
+InputDialogs& TForm2::inputDialogs() {
+    if (inputDialogs_) return *inputDialogs_;
+    return *input_;
 }
 
 void TForm2::createMenus() {
@@ -396,7 +401,7 @@ void TForm2::runWholeScript() {
     RichEdit1->setTextCursor(cursor);
     keys_->reset();
     drawing_.lessonMode = state_.LessonMode;
-    ScriptEnvironment env{*lines_, dialogs_, *input_, *keys_, *host_, &drawing_};
+    ScriptEnvironment env{*lines_, dialogs_, inputDialogs(), *keys_, *host_, &drawing_};
     QApplication::setOverrideCursor(Qt::WaitCursor);
     runScript(state_, env);
     QApplication::restoreOverrideCursor();
@@ -422,7 +427,7 @@ void TForm2::evaluateCaretLine() {
     }
     state_.RunningFlag = false;
     keys_->reset();
-    ScriptEnvironment env{*lines_, dialogs_, *input_, *keys_, *host_, &drawing_};
+    ScriptEnvironment env{*lines_, dialogs_, inputDialogs(), *keys_, *host_, &drawing_};
     evaluateLine(line, std::string(calc::trimBlanks(text)), state_, env);
     Image1->update();
 }

@@ -12,6 +12,7 @@
 #include "lesson/folders.h"
 #include "platform/ui/qt_canvas.h"
 #include "script/draw_context.h"
+#include "script/input_dialogs.h"
 #include "script/script_state.h"
 
 class QCheckBox;
@@ -56,6 +57,9 @@ class TForm2 : public QMainWindow {
     // Saves the editor text to the file (as "Speichern" does after its dialog). An empty
     // editor is not saved.
     bool saveScript(const std::string& path);
+    // The data entry grid and selection box of script runs (TForm27, TForm28); without them a
+    // run asks through plain input boxes.
+    void setInputDialogs(InputDialogs* dialogs) { inputDialogs_ = dialogs; }
     // Runs the script from the caret's line (F11, "Skript_ausführen").
     void runWholeScript();
     // Prints the script (or the memo, when it is shown) on the printer.
@@ -141,6 +145,8 @@ class TForm2 : public QMainWindow {
     std::unique_ptr<EditorKeys> keys_;
     std::unique_ptr<EditorHost> host_;
     std::unique_ptr<EditorInputDialogs> input_;
+    InputDialogs* inputDialogs_ = nullptr;  // set by the application; input_ when unset
+    InputDialogs& inputDialogs();
 
     std::string folder_;
     std::string fileName_;
