@@ -33,6 +33,12 @@ class UserDialogs {
     // that cannot place a box show it wherever they can.
     virtual void informationAt(std::string_view text, ScreenPoint /*where*/) { information(text); }
 
+    // An information message with a caption of its own (e.g. "Problem"). Implementations
+    // that show no captions show the text alone.
+    virtual void informationTitled(std::string_view text, std::string_view /*caption*/) {
+        information(text);
+    }
+
     // A Yes/No question; true for Yes. Closing the box counts as No.
     virtual bool askYesNo(std::string_view text, std::string_view caption = kQuestionCaption) = 0;
 

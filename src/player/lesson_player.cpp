@@ -171,7 +171,8 @@ bool LessonPlayer::openLessonFile(const std::string& file) {
     // A file that cannot be read leaves the lesson on screen as it was.
     const platform::DocumentLoad load = platform::loadDocumentFile(path.string());
     if (!load.ok) {
-        dialogs_.information(std::string(lesson::texts::kDataError) + "\r" + load.error);
+        dialogs_.informationTitled(std::string(lesson::texts::kDataError) + "\r" + load.error,
+                                   lesson::texts::kDataErrorCaption);
         return false;
     }
     clearForLoad(false);
@@ -213,8 +214,9 @@ bool LessonPlayer::loadArchiveLesson(const std::string& archive, const std::stri
     // An archive whose directory cannot be read changes nothing, not even the work folder.
     const lesson::ArchiveDirectoryRead directory = lesson::readArchiveDirectory(archive);
     if (!directory.ok()) {
-        dialogs_.information(std::string(lesson::texts::kDataError) + "\r" + archive +
-                             (directory.error.empty() ? "" : ": " + directory.error));
+        dialogs_.informationTitled(std::string(lesson::texts::kDataError) + "\r" + archive +
+                                       (directory.error.empty() ? "" : ": " + directory.error),
+                                   lesson::texts::kDataErrorCaption);
         return false;
     }
     // A project picked from a menu keeps the menu's font change.
@@ -255,9 +257,10 @@ bool LessonPlayer::loadArchiveLesson(const std::string& archive, const std::stri
     if (unpacked.archiveMissing || !unpacked.error.empty() || !load.ok) {
         // The work folder now holds the new archive's files: the old lesson cannot go on.
         closeLesson();
-        dialogs_.information(
+        dialogs_.informationTitled(
             std::string(lesson::texts::kDataError) + "\r" +
-            (!unpacked.error.empty() ? archive + ": " + unpacked.error : load.error));
+                (!unpacked.error.empty() ? archive + ": " + unpacked.error : load.error),
+            lesson::texts::kDataErrorCaption);
         return false;
     }
     acceptLessonText(load.text);

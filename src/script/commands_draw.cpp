@@ -73,7 +73,7 @@ void loadPicture(CommandCall& call) {
     if (path.is_relative() && !call.state.dataFolder.empty())
         path = std::filesystem::path(call.state.dataFolder) / path;
     if (!loadPictureIntoSurface(*ctx, *ctx->pictureFiles, path.string())) {
-        call.env.dialogs.information(texts::kDataError);
+        call.env.dialogs.informationTitled(texts::kDataError, texts::kProblemTitle);
         return;
     }
     ctx->backgroundPicture = path.string();

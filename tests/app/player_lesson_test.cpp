@@ -316,6 +316,7 @@ TEST(PlayerLoad, LaterLoadAsksFirstAndReportsUnreadableFiles) {
     w.dialogs.yesNoAnswers = {true};
     w.press(w->Button3);
     EXPECT_EQ(w.dialogs.messages().back().rfind(lesson::texts::kDataError, 0), 0u);
+    EXPECT_EQ(w.dialogs.shown.back().caption, "Problem");
     const std::string broken = writeLesson(w.temp.path(), "kaputt.rsd", {"kein Archiv"});
     EXPECT_FALSE(w->openLesson(broken));
     EXPECT_EQ(w.dialogs.messages().back().rfind(lesson::texts::kDataError, 0), 0u);

@@ -34,6 +34,9 @@ class FakeUserDialogs : public platform::UserDialogs {
     void information(std::string_view text) override {
         shown.push_back({Kind::Information, {}, std::string(text), {}});
     }
+    void informationTitled(std::string_view text, std::string_view caption) override {
+        shown.push_back({Kind::Information, std::string(caption), std::string(text), {}});
+    }
 
     bool askYesNo(std::string_view text, std::string_view caption) override {
         shown.push_back({Kind::YesNo, std::string(caption), std::string(text), {}});

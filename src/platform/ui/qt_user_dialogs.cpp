@@ -30,6 +30,11 @@ void QtUserDialogs::information(std::string_view text) {
     QMessageBox::information(parent_, informationCaption(), toDisplayText(text));
 }
 
+void QtUserDialogs::informationTitled(std::string_view text, std::string_view caption) {
+    QMessageBox::information(parent_, QString::fromUtf8(caption.data(), qsizetype(caption.size())),
+                             toDisplayText(text));
+}
+
 void QtUserDialogs::informationAt(std::string_view text, ScreenPoint where) {
     QMessageBox box(QMessageBox::Information, informationCaption(), toDisplayText(text),
                     QMessageBox::Ok, parent_);

@@ -17,6 +17,7 @@ class QtUserDialogs : public UserDialogs {
 
     void information(std::string_view text) override;
     void informationAt(std::string_view text, ScreenPoint where) override;
+    void informationTitled(std::string_view text, std::string_view caption) override;
     bool askYesNo(std::string_view text, std::string_view caption) override;
     DialogAnswer askYesNoCancel(std::string_view text, std::string_view caption) override;
     std::optional<std::string> inputBox(std::string_view title, std::string_view prompt,

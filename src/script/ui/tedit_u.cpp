@@ -272,7 +272,7 @@ void TForm2::closeEvent(QCloseEvent* event) {
 bool TForm2::openScript(const std::string& path) {
     const ScriptFileLoad loaded = loadScriptFile(path);
     if (!loaded.ok) {
-        dialogs_.information(texts::kDataError);
+        dialogs_.informationTitled(texts::kDataError, texts::kProblemTitle);
         return false;
     }
     Memo1->hide();
@@ -294,7 +294,7 @@ bool TForm2::saveScript(const std::string& path) {
     if (text.isEmpty()) return false;
     const std::string target = collapsedPath(path);
     if (!writeFileReplacing(target, scriptFileBytes(text.toStdString()))) {
-        dialogs_.information(texts::kDataError);
+        dialogs_.informationTitled(texts::kDataError, texts::kProblemTitle);
         return false;
     }
     const std::filesystem::path file(target);
@@ -444,7 +444,7 @@ void TForm2::printDrawing() {
         if (path.isEmpty()) return;
         if (!saveSurface(drawing_, pictureFiles_, path.toStdString(),
                          platform::PictureFormat::Jpeg))
-            dialogs_.information(texts::kDataError);
+            dialogs_.informationTitled(texts::kDataError, texts::kProblemTitle);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
@@ -463,7 +463,7 @@ void TForm2::loadPictureKey() {
         QFileDialog::getOpenFileName(this, QString(), qs(folder_), qs(texts::kPictureFilter));
     if (path.isEmpty()) return;
     if (!loadPictureIntoSurface(drawing_, pictureFiles_, path.toStdString()))
-        dialogs_.information(texts::kDataError);
+        dialogs_.informationTitled(texts::kDataError, texts::kProblemTitle);
     Image1->update();
 }
 

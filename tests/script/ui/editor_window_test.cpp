@@ -95,6 +95,7 @@ TEST(EditorWindow, SavedScriptReopensByteIdentical) {
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("leer.txt"))));
     EXPECT_FALSE(reopened.form.openScript(dir.filePath(QStringLiteral("fehlt.txt")).toStdString()));
     EXPECT_EQ(reopened.dialogs.shown.back().text, "Daten-Fehler");
+    EXPECT_EQ(reopened.dialogs.shown.back().caption, "Problem");
 }
 
 TEST(EditorWindow, ScriptPrintsPageByPageToPdf) {
