@@ -22,7 +22,8 @@ for input in pipe.rsd pipe.rtf folder.rsd /dev/zero; do
     done
 done
 
-# Outputs: a FIFO and a folder stay what they are.
+# Outputs: a FIFO and a folder stay what they are, and no temporary file is left behind.
+before=$(ls -A | sort)
 for output in pipe.rtf folder.rsd; do
     timeout 10 "$cli" rsd pack "$output" m.txt 2>err.txt; rc=$?
     [ $rc -eq 1 ] || fail "pack onto $output: exit $rc"
@@ -33,5 +34,7 @@ done
 "$cli" rsd pack ok.rsd m.txt || fail "pack to a new file"
 timeout 10 "$cli" bundle "$cli" ok.rsd pipe.rtf 2>/dev/null && fail "bundle onto a FIFO"
 [ -p pipe.rtf ] || fail "bundle replaced the FIFO"
-[ -z "$(find . -name '*.part')" ] || fail "temporary files left: $(find . -name '*.part')"
+after=$(ls -A | sort)
+[ "$after" = "$(printf '%s\nok.rsd\n' "$before" | sort)" ] ||
+    fail "files left behind: $(comm -13 <(echo "$before") <(echo "$after") | grep -vx ok.rsd)"
 exit $fails

@@ -11,9 +11,8 @@
 #include <ctime>
 #include <filesystem>
 
-#include "lesson/archive.h"
-#include "lesson/bundle.h"
 #include "lesson/folders.h"
+#include "lesson/startup_setup.h"
 #include "lesson/texts.h"
 #include "platform/user_dialogs.h"
 #include "platform/wtools_u.h"
@@ -92,19 +91,9 @@ void TForm1::FormCreate() {
     RichEdit1->setReadOnly(true);
     createLessonControls();
 
-    state_.FullScreenMode = lesson::kFullScreenMode;
-    std::error_code ec;
-    state_.StartFolder = std::filesystem::current_path(ec).string();
-
-    auto folders = lesson::prepareStartupFolders(state_.StartFolder, platform::TempFolder(),
-                                                 state_.parameters);
-    state_.WorkFolder = folders.WorkFolder;
-    state_.workFolderUsable = folders.workFolderUsable;
-    state_.ProtocolFolder = folders.ProtocolFolder;
-    for (const auto& message : folders.messages) dialogs_.information(message);
-
-    state_.volumeProgram = platform::VolumeProgramName();
-    state_.facts = lesson::readProgramFileFacts(state_.programPath);
+    for (const auto& message :
+         lesson::setUpStartupState(state_, platform::TempFolder(), platform::VolumeProgramName()))
+        dialogs_.information(message);
 
     ScaleMainWindow();
     state_.restoreWidth = width();
@@ -113,8 +102,6 @@ void TForm1::FormCreate() {
     RichEdit1->setPlainText(QStringLiteral("\n") + QString::fromUtf8(lesson::texts::kPleaseWait));
     applyPageMargins();
 
-    if (state_.facts.ArchiveAppended && state_.workFolderUsable)
-        state_.facts.SelfContainedRun = true;
     if (state_.FullScreenMode) enterFullScreen();
 }
 
@@ -126,12 +113,10 @@ void TForm1::ScaleMainWindow() {
 }
 
 void TForm1::rescale(double newK) {
-    state_.scaling.inversePass = false;
+    lesson::beginRescale(state_.scaling);
     ScaleMainWindow();
-    state_.scaling.inversePass = true;
-    state_.scaling.ScaleFactorK = newK;
+    lesson::finishRescale(state_.scaling, newK);
     ScaleMainWindow();
-    state_.scaling.FontDelta = lesson::fontDeltaFor(newK);
     applyPageMargins();
 }
 
@@ -181,8 +166,7 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::FormActivate() {
     // Later activations (after a dialog, for instance) must not load the lesson again.
-    if (state_.activated) return;
-    state_.activated = true;
+    if (!lesson::takeFirstActivation(state_)) return;
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(80, 100, 140));
@@ -193,18 +177,11 @@ void TForm1::FormActivate() {
 }
 
 bool TForm1::writeAppendedArchive() {
-    auto extracted = lesson::ExtractAppendedArchive(state_.facts, state_.WorkFolder);
-    if (!extracted.error.empty()) {
-        dialogs_.information(extracted.error);
-        QTimer::singleShot(0, this, &QWidget::close);
-        return false;
-    }
-    if (!extracted.found) return true;
-    state_.appendedArchivePath = extracted.archivePath.string();
-    state_.selfContainedLesson = extracted.lessonName.string();
-    // Members that cannot be written are missing later, when the lesson text is read.
-    lesson::UnpackArchive(extracted.archivePath, state_.WorkFolder);
-    return true;
+    const std::string error = lesson::unpackAppendedArchive(state_);
+    if (error.empty()) return true;
+    dialogs_.information(error);
+    QTimer::singleShot(0, this, &QWidget::close);
+    return false;
 }
 
 void TForm1::requestOpen(const std::string& file) {
