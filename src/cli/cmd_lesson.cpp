@@ -14,6 +14,7 @@
 #include "lesson/page_prep.h"
 #include "lesson/project_list.h"
 #include "platform/codepage.h"
+#include "player/protocol_json.h"
 
 namespace textaria::cli {
 
@@ -37,54 +38,7 @@ constexpr const char* kHelp =
 
 // JSON string: quotes, backslashes and control characters escaped; bytes that are not UTF-8
 // become U+FFFD, so the output is always valid.
-void appendJsonString(std::string& out, std::string_view s) {
-    out += '"';
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            switch (c) {
-                case '"':
-                    out += "\\\"";
-                    break;
-                case '\\':
-                    out += "\\\\";
-                    break;
-                case '\n':
-                    out += "\\n";
-                    break;
-                case '\r':
-                    out += "\\r";
-                    break;
-                case '\t':
-                    out += "\\t";
-                    break;
-                case '\b':
-                    out += "\\b";
-                    break;
-                case '\f':
-                    out += "\\f";
-                    break;
-                default:
-                    if (c < 0x20) {
-                        char buf[8];
-                        std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                        out += buf;
-                    } else {
-                        out += static_cast<char>(c);
-                    }
-            }
-            ++i;
-            continue;
-        }
-        const std::size_t start = i;
-        const char32_t decoded = platform::nextUtf8(s, i);
-        if (decoded == 0xFFFD && i - start != 3)  // not UTF-8; a genuine U+FFFD is 3 bytes
-            out += "\xEF\xBF\xBD";
-        else
-            out.append(s.substr(start, i - start));
-    }
-    out += '"';
-}
+void appendJsonString(std::string& out, std::string_view s) { out += player::jsonString(s); }
 
 template <typename Range>
 void appendJsonStrings(std::string& out, const Range& items) {
