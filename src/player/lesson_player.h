@@ -162,7 +162,9 @@ class LessonPlayer {
     // Pictures and links.
     bool showPictureFile(const std::string& path);
     bool displayPictureFile(const std::string& path, const std::string& captionLine,
-                            const std::string& dragLine, const std::string& caption);
+                            const std::string& dragLine, const std::string& caption,
+                            const std::string& next = {});
+    PictureLayout pictureLayout(const std::string& path) const;
     void hidePicture();
     void runPageLinks(const std::string& line);
     void pictureLink(const std::string& name);

@@ -33,15 +33,24 @@ bool LessonPlayer::showPictureFile(const std::string& path) {
     return displayPictureFile(path, texts::kPictureCaptionLine, texts::kPictureDragLine, {});
 }
 
-bool LessonPlayer::displayPictureFile(const std::string& path, const std::string& captionLine,
-                                      const std::string& dragLine, const std::string& caption) {
-    PictureDisplay picture;
-    picture.path = path;
+PictureLayout LessonPlayer::pictureLayout(const std::string& path) const {
     const std::optional<double> zoom = pictures_.QuickZoom && !s_.coordinatePage
                                            ? std::optional(pictures_.ZoomFactor)
                                            : std::nullopt;
-    picture.layout = layoutPicture(pictureFileSize(path).value_or(PixelSize{}), room_.area,
-                                   room_.screenHeight, zoom, room_.captionHeight);
+    return layoutPicture(pictureFileSize(path).value_or(PixelSize{}), room_.area,
+                         room_.screenHeight, zoom, room_.captionHeight);
+}
+
+bool LessonPlayer::displayPictureFile(const std::string& path, const std::string& captionLine,
+                                      const std::string& dragLine, const std::string& caption,
+                                      const std::string& next) {
+    PictureDisplay picture;
+    picture.path = path;
+    picture.layout = pictureLayout(path);
+    if (!next.empty()) {
+        picture.nextPath = next;
+        picture.nextSize = pictureLayout(next).picture;
+    }
     picture.at = keepPanelInside(pictures_.position.value_or(room_.start), picture.layout.panel,
                                  room_.window);
     picture.captionLine = captionLine;

@@ -50,8 +50,8 @@ void LessonPlayer::showSlide(int index) {
         endSlideShow();
         return;
     }
-    if (!displayPictureFile(slide->picture, slide->captionLine, slides_.dragLine(),
-                            slide->caption)) {
+    if (!displayPictureFile(slide->picture, slide->captionLine, slides_.dragLine(), slide->caption,
+                            slide->next)) {
         // A slide that cannot be read ends the show as a missing one does.
         endSlideShow();
         return;
@@ -63,7 +63,9 @@ void LessonPlayer::endSlideShow() {
     if (slideTimer_) slideTimer_->stopSlideTimer();
     slides_.end();
     s_.slideShowRunning = false;
-    shownPicture_.clear();
+    // The slide is forgotten; F1 brings back the page's own picture, if it has one.
+    shownPicture_ = pagePicture_;
+    pictures_.PicturePanelOn = !pagePicture_.empty();
     if (media_) {
         media_->setSoundFile({});
         media_->StopSound();

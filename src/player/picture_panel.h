@@ -102,6 +102,9 @@ struct PictureDisplay {
     std::string captionLine;  // Label18
     std::string dragLine;     // Label34
     std::string caption;      // drawn onto the picture (slides with captions); empty when none
+    // The picture likely to follow (the next slide) and its shown size, to be decoded ahead.
+    std::string nextPath;
+    PixelSize nextSize;
 };
 
 }  // namespace textaria::player

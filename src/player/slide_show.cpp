@@ -96,8 +96,8 @@ std::optional<Slide> SlideShow::moveTo(int index) {
     slide.index = index;
     slide.sound = resolve_(base_ + std::to_string(index) + ".mp3");
     slide.captionLine = name + texts::kSlideCaptionSize;
-    if (resolve_(base_ + std::to_string(index + 1) + ".jpg").empty())
-        slide.captionLine += texts::kLastSlide;
+    slide.next = resolve_(base_ + std::to_string(index + 1) + ".jpg");
+    if (slide.next.empty()) slide.captionLine += texts::kLastSlide;
     if (captionsOn_ && static_cast<std::size_t>(index) <= captions_.size())
         slide.caption = std::string(lesson::trim(captions_[static_cast<std::size_t>(index - 1)]));
     return slide;

@@ -34,6 +34,7 @@ struct Slide {
     std::string sound;        // path of B + i + ".mp3", empty when none
     std::string captionLine;  // Label18: file name + " / <F3,F4> = Bildgröße" [+ last mark]
     std::string caption;      // the caption drawn onto the picture, empty when none
+    std::string next;         // path of the following slide, empty for the last one
 };
 
 enum class SlideMode { Manual, Automatic };
