@@ -16,6 +16,7 @@
 #include "lesson/project_list.h"
 #include "lesson/startup_facts.h"
 #include "player/evaluation.h"
+#include "player/key_map.h"
 #include "player/player_state.h"
 #include "player/player_view.h"
 #include "player/print_jobs.h"
@@ -28,7 +29,8 @@ class UserDialogs;
 }
 namespace textaria::script {
 class InputDialogs;
-}
+struct DrawingContext;
+}  // namespace textaria::script
 
 namespace textaria::player {
 
@@ -46,6 +48,9 @@ class LessonPlayer {
     void setInputDialogs(script::InputDialogs* dialogs) { inputDialogs_ = dialogs; }
     void setClock(Clock clock) { clock_ = std::move(clock); }
     void setPrinter(PagePrinter* printer) { printer_ = printer; }
+    // The script graphics whose text size F10 changes; without them the player keeps a size
+    // of its own.
+    void setScriptDrawing(script::DrawingContext* drawing) { drawing_ = drawing; }
     // Every random choice (the letters of protocol names) repeats for the same seed.
     void seed(std::uint64_t seed) { letters_ = seededLetterSource(seed); }
 
@@ -81,7 +86,6 @@ class LessonPlayer {
 
     // Answers and evaluation.
     void setAnswer(int field, const std::string& text);  // field 1-based
-    void enterInField(int field);                        // Enter in an answer field
     void Button6Click();                                 // "Bewerten"
     void Button5Click();                                 // "Lücken"
     void Button7Click();                                 // "Beenden"
@@ -96,6 +100,12 @@ class LessonPlayer {
     void printSlides(const std::string& slideBase);  // Shift F6, during a slide show
     double pictureScale() const { return pictureScale_; }
     void setPictureScale(double scale) { pictureScale_ = scale; }
+
+    // The keys of the main window: a released key, and Enter pressed in an answer field.
+    void keyUp(Key key, Modifier modifier);
+    void enterInField(int field);
+    void Button1Click();  // "Hilfe"
+    int graphicsTextSize() const;
 
     // Closing the window: nothing of the lesson may stay behind.
     void close();
@@ -139,6 +149,10 @@ class LessonPlayer {
     void printTextSheets();
     bool printPictureAsShown(const std::string& path);
     lesson::ListMode listMode() const;
+    KeyFacts keyFacts() const;
+    void hideHelp();
+    void stepGraphicsTextSize(int step);
+    void toggleFullScreen();
 
     lesson::StartupState& startup_;
     PlayerView& view_;
@@ -165,6 +179,8 @@ class LessonPlayer {
     std::vector<std::string> shownPlainLines_;  // the protocol, when the page view shows it
     std::string shownPicture_;                  // the picture in the picture panel
     double pictureScale_ = kStartPictureScale;
+    script::DrawingContext* drawing_ = nullptr;
+    int graphicsTextSize_ = 0;  // without script graphics
 };
 
 }  // namespace textaria::player
