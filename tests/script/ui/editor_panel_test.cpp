@@ -148,6 +148,58 @@ TEST(EditorPanel, LongScriptLinesWrapInPrint) {
         << text.toStdString();
 }
 
+TEST(EditorPanel, KeyMapAnswersAsStated) {
+    Editor e;
+    const int standard = standardGraphicsTextSize(e.form.drawing().screen);
+    const auto sizes = [&](int current) {
+        return " Aktuelle Schriftgröße in Grafiken: " + std::to_string(current) +
+               "\r Standard-Schriftgröße in Grafiken: " + std::to_string(standard);
+    };
+    struct Press {
+        QString text;  // the editor before the key; "|" selects everything
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::string message;  // the last message afterwards, or empty
+        QString after;        // the editor afterwards, or empty for unchanged
+    };
+    const Press presses[] = {
+        {"", Qt::Key_F10, Qt::ShiftModifier, sizes(standard + 1), ""},
+        {"", Qt::Key_F10, Qt::ShiftModifier, sizes(standard + 2), ""},
+        {"", Qt::Key_F10, Qt::ControlModifier, sizes(standard + 1), ""},
+        {"", Qt::Key_F10, Qt::NoModifier, sizes(standard), ""},
+        {"", Qt::Key_F12, Qt::NoModifier, " Fettschrift in Grafik EIN ", ""},
+        {"", Qt::Key_F12, Qt::NoModifier, " Fettschrift in Grafik AUS ", ""},
+        {"", Qt::Key_F9, Qt::ShiftModifier, "<Shift F9> derzeit unbelegt !", ""},
+        {"1, 2", Qt::Key_F9, Qt::NoModifier, "Kein Zahlenbereich markiert ! ", ""},
+        {"|1, a", Qt::Key_F9, Qt::NoModifier, "Datenfehler !", ""},
+        {"x", Qt::Key_F7, Qt::ControlModifier,
+         "Nur markierte Textzeilen werden umgewandelt ( + txz ) !", ""},
+        {"x", Qt::Key_F7, Qt::ShiftModifier,
+         "Nur markierte Textzeilen werden umgewandelt ( - txz ) !", ""},
+        {"", Qt::Key_F8, Qt::ControlModifier, "",
+         "select((1) Wiederholen  (0) Zurück: s,1)\nifeq(s,1,start1)\nifeq(s,0,start0)\n "},
+        {"a", Qt::Key_Return, Qt::ControlModifier, "", "a\u00B6\n"},
+        {"  a = 1", Qt::Key_Return, Qt::NoModifier, "", "  a = 1\n  "},
+        {"|txz(00,eins)", Qt::Key_F7, Qt::ShiftModifier, "", "eins"},
+    };
+    for (const Press& p : presses) {
+        const bool selectAll = p.text.startsWith(QLatin1Char('|'));
+        e.form.RichEdit1->setPlainText(selectAll ? p.text.mid(1) : p.text);
+        if (selectAll)
+            e.form.RichEdit1->selectAll();
+        else
+            e.form.RichEdit1->moveCursor(QTextCursor::End);
+        const std::size_t before = e.dialogs.shown.size();
+        QTest::keyClick(e.form.RichEdit1, p.key, p.modifiers);
+        SCOPED_TRACE(p.text.toStdString() + " " + std::to_string(p.key));
+        const std::string last =
+            e.dialogs.shown.size() > before ? e.dialogs.shown.back().text : std::string();
+        EXPECT_EQ(last, p.message);
+        EXPECT_EQ(e.form.editorText(),
+                  p.after.isEmpty() ? (selectAll ? p.text.mid(1) : p.text) : p.after);
+    }
+}
+
 TEST(EditorPanel, RightClicksShowCoordinatesOrAreJudged) {
     Editor e;
     e.form.RichEdit1->setPlainText(QStringLiteral("kor(10,0)"));
