@@ -71,6 +71,7 @@ bool Application::createWindows() {
     inputDialogs_ = std::make_unique<script::QtInputDialogs>(*form27_, *form28_);
     lessonPlayer_->setInputDialogs(inputDialogs_.get());
     form2_->setInputDialogs(inputDialogs_.get());
+    form27_->anchor = [this] { return form2_->entryAnchor(); };
     form27_->calculator = {[this] { form13_->exec(); },
                            [this] { return form13_->calculator().calculatorResult(); }};
     return true;

@@ -63,7 +63,8 @@ struct EntryMetrics {
 };
 EntryGeometry entryGeometry(int count, const EntryMetrics& m);
 
-// Where the window opens: offsets inside the script window, used as screen coordinates.
+// Where the window opens: below the script window's drawing panel. The panel's offsets are
+// given on the screen, as the window is placed there.
 struct EntryAnchor {
     int panelLeft = 0;  // Panel3
     int panelTop = 0;

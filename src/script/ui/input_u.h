@@ -47,7 +47,8 @@ class TForm27 : public QDialog {
     };
     CalculatorHook calculator;
 
-    // Where the window opens: offsets inside the script window. Unset, it opens where it was.
+    // Where the window opens, on the screen (see entryPosition). Unset or empty, it opens where
+    // it was.
     std::function<std::optional<EntryAnchor>()> anchor;
 
     QFrame* StringGrid1 = nullptr;

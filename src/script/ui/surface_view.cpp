@@ -45,7 +45,7 @@ void SurfaceView::mouseMoveEvent(QMouseEvent* event) {
     QWidget* panel = parentWidget();
     const QPoint moved = panel->pos() + event->position().toPoint() - dragStart_;
     panel->move(moved);
-    emit panelMoved(moved);
+    emit panelMoved(panel->mapToGlobal(QPoint(0, 0)));
 }
 
 }  // namespace textaria::script

@@ -23,7 +23,8 @@ class SurfaceView : public QWidget {
     std::function<bool(QPoint at)> takeRightClick;
 
   signals:
-    // The panel was dragged to a new place (its top-left corner in the parent).
+    // The panel was dragged to a new place: its top-left corner on the screen, the coordinates
+    // the script boxes are placed in.
     void panelMoved(QPoint topLeft);
 
   protected:

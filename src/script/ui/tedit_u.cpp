@@ -205,11 +205,20 @@ void TForm2::createControls() {
         dialogs_.information(verdict.message);
         return true;
     };
-    // Script boxes open below the drawing panel and follow it when it is dragged.
+    // Script boxes open below the drawing panel and follow it when it is dragged; `at` is on the
+    // screen, as DialogPosition is.
     connect(Image1, &SurfaceView::panelMoved, this, [this](QPoint at) {
         inputDialogs().position = {at.x() - 5, at.y() + Panel3->height() + 50};
     });
     Panel3->hide();
+}
+
+std::optional<EntryAnchor> TForm2::entryAnchor() const {
+    if (!isVisible()) return std::nullopt;
+    // The panel's offsets taken on the screen, the coordinates the dialog is moved in. The
+    // hidden buffer editor whose top offset adds to the height stands at the top (offset 0).
+    const QPoint at = Panel3->mapToGlobal(QPoint(0, 0));
+    return EntryAnchor{at.x(), at.y(), Panel3->height(), 0};
 }
 
 InputDialogs& TForm2::inputDialogs() {

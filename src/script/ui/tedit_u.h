@@ -14,6 +14,7 @@
 #include "platform/ui/qt_canvas.h"
 #include "script/click_check.h"
 #include "script/draw_context.h"
+#include "script/entry_dialog.h"
 #include "script/input_dialogs.h"
 #include "script/script_state.h"
 
@@ -62,6 +63,9 @@ class TForm2 : public QMainWindow {
     // The data entry grid and selection box of script runs (TForm27, TForm28); without them a
     // run asks through plain input boxes.
     void setInputDialogs(InputDialogs* dialogs) { inputDialogs_ = dialogs; }
+    // Where the data entry grid opens: the drawing panel's place on the screen; nothing while
+    // the window is hidden.
+    std::optional<EntryAnchor> entryAnchor() const;
     // Runs the script from the caret's line (F11, "Skript_ausführen").
     void runWholeScript();
     // Prints the script (or the memo, when it is shown) on the printer.

@@ -6,10 +6,14 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "editor_test_support.h"
+#include "script/ui/input_u.h"
 #include "script/ui/script_print.h"
+#include "script/ui/select_u.h"
 #include "script/ui/surface_view.h"
 
 namespace textaria::script {
@@ -239,6 +243,41 @@ TEST(EditorPanel, RightClicksShowCoordinatesOrAreJudged) {
     }
     EXPECT_EQ(recorded, (std::vector<bool>{true, false, true, false}));  // the border is inside
     EXPECT_EQ(e.form.Image1->lastCoordinates(), shown);
+}
+
+TEST(EditorPanel, DraggedDrawingPanelPlacesScriptBoxesOnTheScreen) {
+    Editor e;
+    TForm27 entry;
+    TForm28 box;
+    QtInputDialogs boxes(entry, box);
+    e.form.setInputDialogs(&boxes);
+    e.form.move(300, 200);  // window and screen coordinates differ
+    e.form.RichEdit1->setPlainText(QStringLiteral("kor(10,0)"));
+    QTest::keyClick(e.form.RichEdit1, Qt::Key_F11);
+    ASSERT_TRUE(e.form.surfaceShown());
+    QTest::mousePress(e.form.Image1, Qt::LeftButton, Qt::KeyboardModifiers(), QPoint(20, 20));
+    QMouseEvent drag(QEvent::MouseMove, QPointF(60, 50),
+                     e.form.Image1->mapToGlobal(QPointF(60, 50)), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(e.form.Image1, &drag);
+    const QPoint panel = e.form.Panel3->mapToGlobal(QPoint(0, 0));
+    ASSERT_NE(panel, e.form.Panel3->pos());
+    EXPECT_EQ(boxes.position.left, panel.x() - 5);
+    EXPECT_EQ(boxes.position.top, panel.y() + e.form.Panel3->height() + 50);
+
+    // The selection box opens right there.
+    QPoint openedAt;
+    QTimer::singleShot(0, &box, [&] {
+        openedAt = box.pos();
+        box.buttons[0]->click();
+    });
+    boxes.select({0, 2, "Wähle", false});
+    EXPECT_EQ(openedAt, QPoint(panel.x() - 5, panel.y() + e.form.Panel3->height() + 50));
+
+    // The data entry grid opens below the panel, on the screen as well.
+    entry.anchor = [&] { return e.form.entryAnchor(); };
+    entry.prepare({1, 1, "", "Wert", "0"});
+    EXPECT_EQ(entry.pos(), QPoint(panel.x(), panel.y() + e.form.Panel3->height()));
 }
 
 }  // namespace
