@@ -1,24 +1,16 @@
 #include "cli/pack_lesson_name.h"
 
 #include "lesson/lesson_file.h"
-#include "lesson/markup_text.h"
 
 namespace textaria::cli {
 
 std::string lessonTextNameWarning(std::string_view archiveName,
                                   const std::vector<std::string>& memberNames) {
-    // The same rule as the player's: the name up to the first "." plus ".rtf", ASCII case
-    // ignored.
-    const std::string wanted = lesson::lessonBaseName(archiveName) + ".rtf";
-    std::string texts;  // the members that look like lesson texts, to suggest a rename
-    int textCount = 0;
-    for (const std::string& name : memberNames) {
-        const std::string lower = lesson::asciiLowerCase(name);
-        if (lower == lesson::asciiLowerCase(wanted)) return {};
-        if (lower.size() > 4 && lower.ends_with(".rtf")) {
-            texts += (textCount++ ? " or " : "") + name;
-        }
-    }
+    const lesson::LessonTextMember member = lesson::lessonTextMember(archiveName, memberNames);
+    if (member.found) return {};
+    const std::string& wanted = member.wanted;
+    const std::string texts = member.othersText();
+    const std::size_t textCount = member.others.size();
     std::string message = "warning: " + std::string(archiveName) + " holds no " + wanted +
                           ", so the player will not find the lesson text in it (it looks for"
                           " the archive's name with .rtf). ";

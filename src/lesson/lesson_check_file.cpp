@@ -21,20 +21,16 @@ CheckFinding archiveFinding(CheckSeverity severity, std::string message) {
 }
 
 // The player reads NAME.rsd's text from its member NAME.rtf; a near miss is named in the fix.
-std::string lessonTextFix(const UnpackResult& unpacked, const std::string& wanted) {
+std::string lessonTextFix(const std::string& archiveName, const UnpackResult& unpacked) {
     std::vector<std::string> members = unpacked.written;
     members.insert(members.end(), unpacked.skippedPictures.begin(), unpacked.skippedPictures.end());
     for (const RefusedMember& refused : unpacked.refused) members.push_back(refused.name);
-    std::string candidates;
-    int count = 0;
-    for (const std::string& name : members) {
-        const std::string lower = asciiLowerCase(name);
-        if (lower.size() > 4 && lower.ends_with(".rtf"))
-            candidates += (count++ ? " or " : "") + name;
-    }
-    if (count == 1) return fillIn(msg::kRenameOne, {candidates, wanted});
-    if (count > 1) return fillIn(msg::kRenameOfSeveral, {candidates, wanted});
-    return fillIn(msg::kAddLessonText, {wanted});
+    const LessonTextMember member = lessonTextMember(archiveName, members);
+    if (member.others.size() == 1)
+        return fillIn(msg::kRenameOne, {member.othersText(), member.wanted});
+    if (member.others.size() > 1)
+        return fillIn(msg::kRenameOfSeveral, {member.othersText(), member.wanted});
+    return fillIn(msg::kAddLessonText, {member.wanted});
 }
 
 void checkUnpacking(const UnpackResult& unpacked, std::vector<CheckFinding>& out) {
@@ -67,12 +63,13 @@ LessonCheckReport checkLessonFile(const fs::path& file, const fs::path& workFold
             return report;
         }
         checkUnpacking(lesson.unpacked, report.findings);
-        const std::string wanted = lesson.baseName + ".rtf";
+        const std::string wanted = lessonTextMember(lesson.fileName, {}).wanted;
         std::error_code ec;
         if (!fs::is_regular_file(findCompanionFile(workFolder, wanted), ec)) {
-            report.findings.push_back(archiveFinding(
-                CheckSeverity::Error,
-                fillIn(msg::kNoLessonText, {wanted, lessonTextFix(lesson.unpacked, wanted)})));
+            report.findings.push_back(
+                archiveFinding(CheckSeverity::Error,
+                               fillIn(msg::kNoLessonText,
+                                      {wanted, lessonTextFix(lesson.fileName, lesson.unpacked)})));
             return report;
         }
     }

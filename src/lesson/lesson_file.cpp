@@ -14,6 +14,27 @@ std::string lessonBaseName(std::string_view fileName) {
     return std::string(fileName.substr(0, fileName.find('.')));
 }
 
+LessonTextMember lessonTextMember(std::string_view archiveName,
+                                  const std::vector<std::string>& memberNames) {
+    LessonTextMember member;
+    member.wanted = lessonBaseName(archiveName) + ".rtf";
+    const std::string wanted = asciiLowerCase(member.wanted);
+    for (const std::string& name : memberNames) {
+        const std::string lower = asciiLowerCase(name);
+        if (lower == wanted)
+            member.found = true;
+        else if (lower.size() > 4 && lower.ends_with(".rtf"))
+            member.others.push_back(name);
+    }
+    return member;
+}
+
+std::string LessonTextMember::othersText() const {
+    std::string text;
+    for (const std::string& name : others) text += (text.empty() ? "" : " or ") + name;
+    return text;
+}
+
 fs::path findCompanionFile(const fs::path& folder, std::string_view name) {
     const fs::path exact = folder / fs::path(std::string(name));
     std::error_code ec;

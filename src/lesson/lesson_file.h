@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "lesson/archive.h"
 #include "platform/styled_text.h"
@@ -29,6 +30,17 @@ struct LessonOpenResult {
 
 // The lesson base name B: a file name up to its first ".".
 std::string lessonBaseName(std::string_view fileName);
+
+// An archive NAME.rsd carries its lesson text as the member NAME.rtf, NAME being the archive's
+// name up to its first "."; the player looks for no other member.
+struct LessonTextMember {
+    std::string wanted;               // NAME.rtf
+    bool found = false;               // a member has that name (ASCII case ignored)
+    std::vector<std::string> others;  // the members that look like lesson texts (".rtf")
+    std::string othersText() const;   // those joined with " or ", to suggest a rename
+};
+LessonTextMember lessonTextMember(std::string_view archiveName,
+                                  const std::vector<std::string>& memberNames);
 
 // A file of the folder by name; an exact match first, else one that differs only in the case
 // of ASCII letters (archives made on other systems name their members freely).

@@ -34,6 +34,33 @@ TEST_F(LessonFileTest, BaseNameEndsAtTheFirstPoint) {
     EXPECT_EQ(lessonBaseName("ohne"), "ohne");
 }
 
+TEST(LessonTextMember, IsTheArchiveNameUpToItsFirstPointWithRtf) {
+    struct Case {
+        const char* archive;
+        std::vector<std::string> members;
+        const char* wanted;
+        bool found;
+        const char* others;
+    };
+    for (const Case& c : {
+             Case{"tiere.rsd", {"bild.jpg", "tiere.rtf"}, "tiere.rtf", true, ""},
+             Case{"tiere.rsd", {"TIERE.RTF"}, "tiere.rtf", true, ""},
+             Case{"Tiere.v2.rsd", {"tiere.rtf"}, "Tiere.rtf", true, ""},
+             Case{"neu.tiere.rsd", {"tiere.rtf"}, "neu.rtf", false, "tiere.rtf"},
+             Case{"tiere.rsd",
+                  {"meine.rtf", ".rtf", "zwei.RTF", "a.rtf.jpg"},
+                  "tiere.rtf",
+                  false,
+                  "meine.rtf or zwei.RTF"},
+             Case{"tiere.rsd", {}, "tiere.rtf", false, ""},
+         }) {
+        const LessonTextMember m = lessonTextMember(c.archive, c.members);
+        EXPECT_EQ(m.wanted, c.wanted) << c.archive;
+        EXPECT_EQ(m.found, c.found) << c.archive;
+        EXPECT_EQ(m.othersText(), c.others) << c.archive;
+    }
+}
+
 TEST_F(LessonFileTest, OpensAnRtfLessonWithItsFolder) {
     const auto file =
         write(root / "src" / "kurs.rtf", "{\\rtf1\\ansi #01, Eins\\par Das [Haus]\\par #00\\par}");
