@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "lesson/project_list.h"
+#include "platform/text_helpers.h"
 
 namespace textaria::lesson {
 
@@ -23,10 +24,8 @@ MediaLine parseMediaLine(std::string_view line) {
     }
     media.picture = std::string(trim(line.substr(0, comma)));
     const std::string_view second = trim(line.substr(comma + 1));
-    std::string upper(second);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-    (contains(upper, "MP3") ? media.sound : media.external) = std::string(second);
+    (contains(platform::asciiUpperCase(second), "MP3") ? media.sound : media.external) =
+        std::string(second);
     return media;
 }
 

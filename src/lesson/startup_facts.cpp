@@ -7,6 +7,8 @@
 #include <optional>
 #include <system_error>
 
+#include "platform/text_helpers.h"
+
 namespace textaria::lesson {
 
 namespace {
@@ -78,9 +80,8 @@ bool carriesArchive(std::uint64_t fileSize, std::uint64_t bareSize) {
 
 std::string appendedArchiveName(std::string_view programPath) {
     const auto slash = programPath.rfind('/');
-    std::string name(slash == std::string_view::npos ? programPath : programPath.substr(slash + 1));
-    for (char& c : name)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    std::string name = platform::asciiLowerCase(
+        slash == std::string_view::npos ? programPath : programPath.substr(slash + 1));
     // Programs here carry no extension, so a name without "." is taken whole.
     name = name.substr(0, name.find('.'));
     if (name.empty()) return std::string(kDefaultArchiveName);

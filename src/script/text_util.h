@@ -1,18 +1,16 @@
-// Small text helpers of the script runner.
+// Short names of the shared text helpers, as the script runner and its commands use them.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "platform/text_helpers.h"
+
 namespace textaria::script {
 
 inline bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-inline std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
+inline std::string_view trimmed(std::string_view text) { return platform::trimOf(text, " \t\r\n"); }
 
 // Spaces and tabs removed.
 inline std::string compacted(std::string_view text) {
@@ -23,19 +21,8 @@ inline std::string compacted(std::string_view text) {
     return result;
 }
 
-inline std::string upper(std::string_view text) {
-    std::string result(text);
-    for (char& c : result)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return result;
-}
-
-inline std::string lower(std::string_view text) {
-    std::string result(text);
-    for (char& c : result)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return result;
-}
+inline std::string upper(std::string_view text) { return platform::asciiUpperCase(text); }
+inline std::string lower(std::string_view text) { return platform::asciiLowerCase(text); }
 
 inline bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
