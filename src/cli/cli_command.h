@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace textaria::cli {
@@ -29,5 +30,8 @@ struct CommandRegistration {
 
 // Prints "textaria-cli NAME: MESSAGE" on stderr and returns the status, for one-line error exits.
 int fail(const char* command, const std::string& message, int status);
+
+// Writes the command's whole output to stdout: kExitOk, or the failure when it cannot be written.
+int writeOutput(const char* command, std::string_view text);
 
 }  // namespace textaria::cli

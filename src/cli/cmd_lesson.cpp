@@ -128,9 +128,7 @@ int run(const CommandArgs& args) {
     if (!unpacked.copyError.empty())
         return fail("lesson", args[0] + ": " + unpacked.copyError, kExitUnreadable);
     const std::string json = describe(open.lesson.plainText, unpacked.NestedArchiveCount);
-    if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() || std::fflush(stdout) != 0)
-        return fail("lesson", "cannot write the output", kExitUnreadable);
-    return kExitOk;
+    return writeOutput("lesson", json);
 }
 
 const CommandRegistration registration({"lesson", "what the player makes of a lesson (JSON)", kHelp,

@@ -22,10 +22,7 @@ int run(const CommandArgs& args) {
     if (args.size() != 1) return fail("text", "takes exactly one FILE (see --help)", kExitUsage);
     const platform::PlainTextLoad load = platform::loadDocumentPlainText(args[0]);
     if (!load.ok) return fail("text", load.error, kExitUnreadable);
-    const std::string& text = load.text;
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
-        return fail("text", "cannot write the output", kExitUnreadable);
-    return kExitOk;
+    return writeOutput("text", load.text);
 }
 
 const CommandRegistration registration({"text", "print the plain text of a lesson document", kHelp,

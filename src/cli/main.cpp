@@ -32,6 +32,12 @@ int fail(const char* command, const std::string& message, int status) {
     return status;
 }
 
+int writeOutput(const char* command, std::string_view text) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
+        return fail(command, "cannot write the output", kExitUnreadable);
+    return kExitOk;
+}
+
 }  // namespace textaria::cli
 
 int main(int argc, char** argv) {

@@ -18,15 +18,6 @@ namespace {
 using F = ArgumentForm;
 constexpr double kDegrees = 180.0 / std::numbers::pi;
 
-// Draws when there is a surface, and shows it.
-template <typename Draw>
-void onSurface(CommandCall& call, Draw&& draw) {
-    DrawingContext* ctx = drawingOf(call);
-    if (ctx == nullptr) return;
-    draw(*ctx);
-    ctx->showSurface();
-}
-
 char letterOf(const CommandCall& call, std::size_t item) {
     const std::string_view text = call.items.item(item);
     return !text.empty() && calc::isAsciiLetter(text.front()) ? text.front() : 0;

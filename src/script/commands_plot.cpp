@@ -30,14 +30,6 @@ PlotFunction asPlot(const TermFunction& f) {
     return [&f](double x) { return f(x); };
 }
 
-template <typename Draw>
-void onSurface(CommandCall& call, Draw&& draw) {
-    DrawingContext* ctx = drawingOf(call);
-    if (ctx == nullptr) return;
-    draw(*ctx);
-    ctx->showSurface();
-}
-
 // Escape ended a search: the message and the error flag.
 void interrupted(CommandCall& call) {
     call.env.dialogs.information(texts::kProcessAborted);

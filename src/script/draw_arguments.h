@@ -16,6 +16,15 @@ namespace textaria::script {
 // The surface the run draws on; nothing when it runs without one.
 inline DrawingContext* drawingOf(CommandCall& call) { return call.env.drawing; }
 
+// Draws when there is a surface, and shows it.
+template <typename Draw>
+void onSurface(CommandCall& call, Draw&& draw) {
+    DrawingContext* ctx = drawingOf(call);
+    if (ctx == nullptr) return;
+    draw(*ctx);
+    ctx->showSurface();
+}
+
 // Point i (0-based) of the numbers read in point form.
 inline Point2 pointAt(const CommandCall& call, std::size_t i) {
     return {call.number(2 * i), call.number(2 * i + 1)};
