@@ -51,8 +51,10 @@ bool LessonPlayer::displayPictureFile(const std::string& path, const std::string
         picture.nextPath = next;
         picture.nextSize = pictureLayout(next).picture;
     }
-    picture.at = keepPanelInside(pictures_.position.value_or(room_.start), picture.layout.panel,
-                                 room_.window);
+    picture.at = pictures_.position
+                     ? keepPanelInside(*pictures_.position, picture.layout.panel, room_.window)
+                     : defaultPanelPlace(picture.layout.panel, room_.window, room_.pageTop,
+                                         s_.wordListOption);
     picture.captionLine = captionLine;
     picture.dragLine = dragLine;
     picture.caption = caption;

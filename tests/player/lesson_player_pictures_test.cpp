@@ -204,7 +204,8 @@ TEST_F(PicturePlayer, F1HidesAndShowsF4ZoomsF3UnzoomsThePanelKeepsItsPlace) {
     ASSERT_EQ(view.shown.size(), 1u);
     EXPECT_FALSE(view.shown.back().layout.zoomed);
     EXPECT_EQ(view.shown.back().captionLine, texts::kPictureCaptionLine);
-    EXPECT_EQ(view.shown.back().at, kPicturePanelStart);
+    // 374 x 254 and its margins, in the lower right corner of a 1366 x 768 window.
+    EXPECT_EQ(view.shown.back().at, (PixelPoint{1366 - 414 - 14, 768 - 316 - 14}));
 
     player.togglePicture();
     EXPECT_FALSE(view.panel);

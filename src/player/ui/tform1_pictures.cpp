@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -73,9 +74,13 @@ void TForm1::createPictureControls() {
     for (QWidget* part : {static_cast<QWidget*>(Panel5), static_cast<QWidget*>(Image1),
                           static_cast<QWidget*>(Label18), static_cast<QWidget*>(Label34)})
         part->installEventFilter(this);
-    Panel5->setGeometry(QRect(
-        QPoint(kPicturePanelStart.x, kPicturePanelStart.y),
-        QSize(kPictureArea.width + kPanelMarginWidth, kPictureArea.height + kPanelMarginHeight)));
+    Panel5->resize(kPictureArea.width + kPanelMarginWidth,
+                   kPictureArea.height + kPanelMarginHeight);
+    // The panel's lines are smaller than the window's text, so that they fit a small picture.
+    QFont lineFont = font();
+    lineFont.setPointSize(std::max(6, lineFont.pointSize() - 5));
+    Label18->setFont(lineFont);
+    Label34->setFont(lineFont);
     Panel5->hide();
 
     Panel2 = new QFrame(this);
@@ -108,7 +113,7 @@ void TForm1::updatePictureRoom() {
     const auto scaled = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
     PictureRoom room;
     room.area = {scaled(kPictureArea.width), scaled(kPictureArea.height)};
-    room.start = {scaled(kPicturePanelStart.x), scaled(kPicturePanelStart.y)};
+    room.pageTop = RichEdit1->y() + kPanelEdge;
     room.window = {width(), height()};
     room.captionHeight = Label18->fontMetrics().height();
     if (const QScreen* screen = this->screen()) room.screenHeight = screen->geometry().height();
@@ -137,7 +142,7 @@ bool TForm1::displayPicture(const PictureDisplay& picture) {
     Image1->setPixmap(QPixmap::fromImage(image));
     Image1->setGeometry(picture.layout.pictureAt.x, picture.layout.pictureAt.y, shown.width(),
                         shown.height());
-    const int lineWidth = std::max(shown.width(), picture.layout.panel.width - 16);
+    const int lineWidth = picture.layout.panel.width - 10;
     Label18->setText(QString::fromStdString(picture.captionLine));
     Label18->setGeometry(8, picture.layout.captionTop, lineWidth, Label18->sizeHint().height());
     Label34->setText(QString::fromStdString(picture.dragLine));
