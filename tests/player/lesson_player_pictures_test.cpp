@@ -160,6 +160,12 @@ TEST_F(PicturePlayer, WithSoundsEachSlideWaitsForItsSound) {
     player.clickLine("{{ton}}", 2);
     EXPECT_EQ(timer.interval, 1000);  // no time asked
     EXPECT_TRUE(media.isPlaying());
+    // F3 shows the slide anew with the show's lines, and does not start its sound again.
+    mediaPlayer.calls.clear();
+    player.pictureWithoutZoom();
+    EXPECT_EQ(view.shown.back().captionLine, "ton1.jpg / <F3,F4> = Bildgröße");
+    EXPECT_EQ(view.shown.back().dragLine, texts::kAutomaticShowSounds);
+    EXPECT_TRUE(mediaPlayer.calls.empty());
     player.Timer2Timer();
     player.Timer2Timer();
     EXPECT_EQ(view.last(), "ton1.jpg");

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "lesson/scaling.h"
 #include "player/texts.h"
@@ -174,6 +175,10 @@ void TForm1::showSlidePanel(bool visible) {
 void TForm1::startSlideTimer(int intervalMs) { Timer2->start(intervalMs); }
 void TForm1::stopSlideTimer() { Timer2->stop(); }
 
+// A press of Escape counts until the next tick looks at it: a short tap between two ticks ends
+// the show as well.
+bool TForm1::escapeHeld() { return std::exchange(escapeDown_, false); }
+
 bool TForm1::altHeld() {
     return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier);
 }
@@ -182,8 +187,8 @@ bool TForm1::pictureEvent(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         // Ticks of an automatic show look whether Escape is held down.
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-            escapeDown_ = type == QEvent::KeyPress;
+        if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            escapeDown_ = Timer2->isActive();
         return false;
     }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
