@@ -17,9 +17,9 @@ KeyFacts LessonPlayer::keyFacts() const {
     f.testMode = s_.TestMode;
     f.childMode = s_.ChildMode;
     f.slideShowRunning = s_.slideShowRunning;
-    f.pageHasPicture =
-        s_.PageShown && (!shownPicture_.empty() || s_.coordinateSystemPage || s_.scriptPicture);
-    f.coordinateSystemPage = s_.coordinateSystemPage;
+    // PICTURE-KEYS: with the picture panel's own state this is PicturePanelOn or a
+    // coordinate-system page.
+    f.pageHasPicture = s_.PageShown && (!shownPicture_.empty() || s_.coordinatePage);
     f.scriptPage = s_.scriptOption;
     f.limitedListening = s_.limitedListening;
     f.calculatorAllowed = s_.calculatorOption;
@@ -54,11 +54,9 @@ void LessonPlayer::keyUp(Key key, Modifier modifier) {
         case KeyAction::ChildJump:
             childJumpInput();
             return;
+        case KeyAction::TogglePicture:
         case KeyAction::PictureWithoutZoom:
         case KeyAction::AskPictureZoom:
-            pictureScale_ = kLargePictureScale;
-            [[fallthrough]];
-        case KeyAction::TogglePicture:
         case KeyAction::PrintSlides:
             // PICTURE-KEYS: F1 (togglePicture), F3 (pictureWithoutZoom), F4 (askPictureZoom)
             // and Shift F6 (askPrintSlides) are commands of the picture panel and the slide

@@ -5,9 +5,6 @@ namespace textaria::player::texts {
 
 // The calculator from the lesson page.
 inline constexpr const char* kCalculatorLocked = " Taschenrechner gesperrt ! ";
-// F4 on a page whose picture is the script's coordinate system.
-inline constexpr const char* kNoZoomOnCoordinates =
-    "Grafik-Zoom bei Koordinaten-Systemen nicht möglich !";
 
 // Paging.
 inline constexpr const char* kEvaluateFirst = "Bitte zuerst <<Bewerten>> ausführen!";
