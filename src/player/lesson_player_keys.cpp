@@ -17,9 +17,7 @@ KeyFacts LessonPlayer::keyFacts() const {
     f.testMode = s_.TestMode;
     f.childMode = s_.ChildMode;
     f.slideShowRunning = s_.slideShowRunning;
-    // PICTURE-KEYS: with the picture panel's own state this is PicturePanelOn or a
-    // coordinate-system page.
-    f.pageHasPicture = s_.PageShown && (!shownPicture_.empty() || s_.coordinatePage);
+    f.pageHasPicture = pictures_.PicturePanelOn || s_.coordinatePage;
     f.scriptPage = s_.scriptOption;
     f.limitedListening = s_.limitedListening;
     f.calculatorAllowed = s_.calculatorOption;
@@ -55,12 +53,16 @@ void LessonPlayer::keyUp(Key key, Modifier modifier) {
             childJumpInput();
             return;
         case KeyAction::TogglePicture:
+            togglePicture();
+            return;
         case KeyAction::PictureWithoutZoom:
+            pictureWithoutZoom();
+            return;
         case KeyAction::AskPictureZoom:
+            askPictureZoom();
+            return;
         case KeyAction::PrintSlides:
-            // PICTURE-KEYS: F1 (togglePicture), F3 (pictureWithoutZoom), F4 (askPictureZoom)
-            // and Shift F6 (askPrintSlides) are commands of the picture panel and the slide
-            // show; they are called from here once those exist.
+            askPrintSlides();
             return;
         case KeyAction::PrintPicture:
             printShownPicture();

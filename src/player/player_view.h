@@ -11,6 +11,7 @@
 #include "lesson/markup_text.h"
 #include "platform/styled_text.h"
 #include "platform/user_dialogs.h"
+#include "player/picture_panel.h"
 
 namespace textaria::player {
 
@@ -74,6 +75,10 @@ class PlayerView {
     virtual bool showPicture(const std::string& /*path*/) { return false; }
     // The picture panel without a picture file (a script draws into it), or hidden.
     virtual void showPicturePanel(bool /*visible*/) {}
+    // A picture laid out by the player; false when it cannot be read (the panel stays hidden).
+    virtual bool displayPicture(const PictureDisplay& picture) { return showPicture(picture.path); }
+    // The slide-show panel with "[ >> ]", "[ << ]" and "[  ||  ]".
+    virtual void showSlidePanel(bool /*visible*/) {}
 
     // The file dialog of "Laden"; nothing when cancelled.
     virtual std::optional<std::string> askLessonFile(const std::string& /*startFolder*/) {

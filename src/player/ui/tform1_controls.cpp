@@ -37,7 +37,6 @@ constexpr QRect kRepeatDesign{690, 5, 62, 30};
 constexpr QRect kCounterDesign{754, 5, 96, 30};
 // Wide enough for the calculator hint, the longest status text, at 1366 x 768.
 constexpr QRect kStatusDesign{852, 5, 506, 30};
-constexpr QRect kPictureDesign{936, 56, 414, 316};
 constexpr QRect kListDesign{1036, 384, 314, 340};
 
 QPushButton* makeButton(QWidget* parent, const char* name, const char* text, const QRect& place) {
@@ -112,18 +111,7 @@ void TForm1::createLessonControls() {
     Panel1->setTextFormat(Qt::PlainText);
     Panel1->setWordWrap(true);
 
-    Panel5 = new QFrame(this);
-    Panel5->setObjectName(QStringLiteral("Panel5"));
-    Panel5->setGeometry(kPictureDesign);
-    Panel5->setFrameShape(QFrame::Panel);
-    Panel5->setAutoFillBackground(true);
-    Image1 = new QLabel(Panel5);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAlignment(Qt::AlignCenter);
-    auto* pictureLayout = new QVBoxLayout(Panel5);
-    pictureLayout->setContentsMargins(4, 4, 4, 4);
-    pictureLayout->addWidget(Image1);
-    Panel5->hide();
+    createPictureControls();
 
     Panel3 = new QFrame(this);
     Panel3->setObjectName(QStringLiteral("Panel3"));
@@ -195,6 +183,7 @@ int TForm1::gapFieldIndex(QObject* object) const {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (pictureEvent(watched, event)) return true;
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
