@@ -34,6 +34,7 @@ void LessonPlayer::resetPageOptions() {
     s_.calculatorClearsOption = false;
     s_.scriptOption = false;
     s_.limitedListening = false;
+    s_.AppendMode = false;
 }
 
 void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_view body) {
@@ -45,6 +46,7 @@ void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_
     s_.calculatorClearsOption = options.has(Marker::CalculatorClears);
     s_.scriptOption = options.has(Marker::Script);
     s_.limitedListening = options.has(Marker::LimitedSound);
+    s_.AppendMode = options.has(Marker::AppendPick);
 }
 
 void LessonPlayer::ShowPage(int n) {
@@ -67,6 +69,8 @@ void LessonPlayer::ShowPage(int n) {
     gapTable_ = {};
     answers_.fill({});
     savedAnswers_.clear();
+    wordList_.clear();
+    pickStep_ = -1;
     // The previous page's score must not stand beside this one.
     view_.setStatus({});
 
@@ -88,7 +92,9 @@ void LessonPlayer::ShowPage(int n) {
         page.text = prepared.text;
         if (n == 1) s_.headerLine = lesson::headerLineOf(body);
         applyOptions(prepared.options, body);
+        readRegions(prepared.options);
     } else {
+        regionTask_.clear();
         page.text = std::string(body);
     }
     page.keepLength = page.text.size();
@@ -142,7 +148,10 @@ void LessonPlayer::prepareAnswerFields(const lesson::PreparedPage& page) {
         }
         s_.hasAnswerFields = gapTable_.GapCount() > 0;
     }
-    if (s_.wordListOption) view_.showSideList(SideList::Words, page.wordList);
+    if (s_.wordListOption) {
+        wordList_ = page.wordList;
+        view_.showSideList(SideList::Words, page.wordList);
+    }
     if (s_.calculatorOption) view_.setStatus(calculatorHint(s_.hasAnswerFields));
 }
 
@@ -182,6 +191,9 @@ void LessonPlayer::showSingleText() {
     gapTable_ = {};
     answers_.fill({});
     savedAnswers_.clear();
+    wordList_.clear();
+    pickStep_ = -1;
+    regionTask_.clear();
 
     const lesson::PreparedPage prepared = lesson::prepareSingleText(lessonText_);
     PageText page;

@@ -165,6 +165,10 @@ void TForm1::createLessonControls() {
     }
     RichEdit1->installEventFilter(this);
     RichEdit1->viewport()->installEventFilter(this);
+    // A right click on the page switches the drop mode; no menu of its own.
+    RichEdit1->setContextMenuPolicy(Qt::NoContextMenu);
+    RichEdit2->viewport()->installEventFilter(this);
+    Image1->installEventFilter(this);
     installEventFilter(this);
 }
 
@@ -187,6 +191,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
+        // A click on an answer field or the window drops the picked word (FormClick); on the
+        // release, so that the field's own press does not undo the selection.
+        if (mouse->button() == Qt::LeftButton && (watched == this || gapFieldIndex(watched) != 0))
+            player_->FormClick(gapFieldIndex(watched));
         if (mouse->button() == Qt::LeftButton &&
             (watched == Label20 || watched == Label21 || watched == Label4)) {
             emit calculatorReset();
@@ -199,7 +207,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         return true;
     } else if (type == QEvent::MouseButtonPress && watched == RichEdit1->viewport()) {
         emit calculatorReset();
-        RichEdit1MouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        RichEdit1MouseDown(mouse->position().toPoint(), mouse->button(), mouse->modifiers());
+    } else if (type == QEvent::MouseButtonPress && watched == RichEdit2->viewport()) {
+        player_->RichEdit2MouseDown(
+            lineAtPoint(*RichEdit2, static_cast<QMouseEvent*>(event)->position().toPoint())
+                .toStdString());
+    } else if (type == QEvent::MouseButtonPress && watched == Image1) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        Image1MouseDown(mouse->position().toPoint(), mouse->button(), mouse->modifiers());
     } else if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         const int field = gapFieldIndex(watched);
         if (watched != this && watched != RichEdit1 && field == 0) return false;
@@ -209,6 +225,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             player_->enterInField(field);
             return true;
         }
+        if (type == QEvent::KeyPress && pickKey(watched, *key)) return true;
         switch (key->key()) {
             case Qt::Key_PageDown:
             case Qt::Key_PageUp:
@@ -277,11 +294,6 @@ void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
         default:
             break;
     }
-}
-
-void TForm1::RichEdit1MouseDown(const QPoint& viewportPoint) {
-    const std::string line = lineAtPoint(*RichEdit1, viewportPoint).toStdString();
-    player_->clickLine(line, RichEdit1->cursorForPosition(viewportPoint).blockNumber() + 1);
 }
 
 }  // namespace textaria::player

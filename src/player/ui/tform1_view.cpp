@@ -92,6 +92,7 @@ void TForm1::showSelection(int line) {
 
 void TForm1::showPageText(const PageText& page, bool readingPage) {
     setViewBackground(*RichEdit1, Qt::white);
+    RichEdit1->setExtraSelections({});
     const std::string_view lesson = lessonPlainText_;
     const std::string_view body =
         lesson.substr(page.range.begin, page.range.end - page.range.begin);
@@ -213,6 +214,7 @@ void TForm1::setLoadButton(const std::string& text, bool visible) {
 
 void TForm1::showSideList(SideList kind, const std::vector<std::string>& lines) {
     RichEdit2->clear();
+    RichEdit2->setExtraSelections({});
     QTextCharFormat format;
     const char* caption = texts::kAnswerListCaption;
     if (kind == SideList::Words) {
@@ -252,6 +254,7 @@ bool TForm1::showPicture(const std::string& path) {
     QPixmap shown = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     shown.setDevicePixelRatio(ratio);
     Image1->setPixmap(shown);
+    pictureSource_ = picture.size();
     return true;
 }
 
