@@ -85,6 +85,23 @@ TEST_F(ClickWindow, PickAndDropWithKeysAlone) {
     EXPECT_EQ(w.status(), QStringLiteral("< 2 von 2 Werten richtig  =  100.00% >"));
 }
 
+TEST_F(ClickWindow, WordListBesideThePage) {
+    open({"#01, Liste", "Die [Katze] jagt die [Maus].", "&", "#00"}, "01, Liste");
+    QTextEdit* list = w->RichEdit2;
+    ASSERT_TRUE(list->isVisible());
+    const QRect second = list->cursorRect(QTextCursor(list->document()->findBlockByNumber(1)));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center() + QPoint(20, 0));
+    QTest::mouseClick(w.field(1), Qt::LeftButton);
+    EXPECT_EQ(w.field(1)->text(), QStringLiteral("Maus"));
+
+    QTest::keyClick(w.field(2), Qt::Key_Right, Qt::AltModifier);  // no list in the page text
+    const auto selections = list->extraSelections();
+    ASSERT_EQ(selections.size(), 1);
+    EXPECT_EQ(selections.front().cursor.selectedText(), QStringLiteral(" Katze"));
+    QTest::keyClick(w.field(2), Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(w.field(2)->text(), QStringLiteral("Katze"));
+}
+
 class PictureTask : public ClickWindow {
   protected:
     // A 400 x 300 picture of four coloured quarters and its region table.

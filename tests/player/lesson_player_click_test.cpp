@@ -16,37 +16,21 @@ using testing::TempFolder;
 
 struct ClickView : PlayerView {
     std::string status;
-    std::vector<std::pair<int, std::string>> highlights;  // line, highlighted text
-    std::vector<int> wordListHighlights;
     std::map<int, std::string> fields;
     int selectedField = 0;
-    std::vector<std::string> picks;
-    std::string pageText;
     PictureGeometry geometry;
     std::vector<PixelRect> rectangles;
-    std::vector<PictureLabel> numbers;
     int restored = 0;
     bool picture = false;
 
-    void showPageText(const PageText& page, bool) override { pageText = page.text; }
     void setStatus(const std::string& text) override { status = text; }
     void setFieldText(int field, const std::string& text, bool) override { fields[field] = text; }
-    void highlightPick(int line, LineRange r) override {
-        const auto lines = lesson::splitLines(pageText);
-        const std::string_view text =
-            lesson::lineText(pageText, lines.at(static_cast<std::size_t>(line - 1)));
-        highlights.emplace_back(line, std::string(text.substr(r.begin, r.end - r.begin)));
-    }
-    void highlightWordListLine(int index) override { wordListHighlights.push_back(index); }
     void selectFieldText(int field) override { selectedField = field; }
-    void picked(const std::string& text) override { picks.push_back(text); }
     bool showPicture(const std::string&) override { return picture = true; }
     void showPicturePanel(bool visible) override { picture = visible; }
     PictureGeometry pictureGeometry() override { return picture ? geometry : PictureGeometry{}; }
     void drawPictureRectangle(const PixelRect& r) override { rectangles.push_back(r); }
-    void drawPictureNumbers(const std::vector<PictureLabel>& l) override { numbers = l; }
     void restorePicture() override { ++restored; }
-    platform::ScreenPoint pictureCorner() override { return {900, 70}; }
 };
 
 struct ClickFixture : ::testing::Test {
@@ -80,41 +64,9 @@ struct ClickFixture : ::testing::Test {
     }
 };
 
-const std::vector<std::string> kListPage = {"#01, Tiere",
-                                            "W\\'e4hle ((Haus, Baum, gr\\'fcner Hund)) aus.",
-                                            "Ein [Baum] und ein [gr\\'fcner Hund].",
-                                            "#02, Anf\\'fcgen",
-                                            "((ab, c, d))",
-                                            "Wort: [abc]",
-                                            "~",
-                                            "#03, Ohne",
-                                            "Nur [Text].",
-                                            "#00"};
-
-TEST_F(ClickFixture, PickedWordReplacesTheFieldOnceAndIsGone) {
-    open(kListPage, 1);
-    click("Baum");
-    EXPECT_EQ(player.state().PickedText, "Baum");
-    ASSERT_EQ(view.highlights.size(), 1u);
-    EXPECT_EQ(view.highlights[0], (std::pair<int, std::string>{1, "Baum"}));
-    EXPECT_EQ(player.state().AllowedAnswers, "Haus, Baum, grüner Hund");
-    player.setAnswer(1, "alt");
-    player.FormClick(1);
-    EXPECT_EQ(player.answer(1), "Baum");
-    EXPECT_EQ(view.fields[1], "Baum");
-    EXPECT_EQ(player.state().PickedText, "");
-    player.FormClick(2);  // the second click drops nothing
-    EXPECT_EQ(player.answer(2), "");
-
-    click("ner Hund");
-    EXPECT_EQ(player.state().PickedText, "grüner Hund");
-    player.FormClick(0);  // the window background: dropped nowhere, and gone
-    player.FormClick(2);
-    EXPECT_EQ(player.answer(2), "");
-    click("Ein [");  // a line without a list picks nothing
-    EXPECT_EQ(view.picks.back(), "");
-    EXPECT_EQ(view.selectedField, 0);
-}
+const std::vector<std::string> kListPage = {"#01, Ohne",    "Nur [Text].", "#02, Anf\\'fcgen",
+                                            "((ab, c, d))", "Wort: [abc]", "~",
+                                            "#03, Ohne",    "Nur [Text].", "#00"};
 
 TEST_F(ClickFixture, AppendModeFromTheOptionAndTheRightClick) {
     open(kListPage, 2);
@@ -139,32 +91,6 @@ TEST_F(ClickFixture, AppendModeFromTheOptionAndTheRightClick) {
     EXPECT_FALSE(player.state().AppendMode);
     EXPECT_EQ(dialogs.messages().size(), 2u);
     player.Label21Click();
-    EXPECT_TRUE(player.state().AppendMode);
-}
-
-TEST_F(ClickFixture, WordListLinesUntilTheEvaluation) {
-    open({"#01, Liste", "Ein [Haus] und ein [Baum].", "&", "#00"}, 1);
-    player.RichEdit2MouseDown(" Haus ");
-    EXPECT_EQ(player.state().PickedText, "Haus");
-    player.FormClick(2);
-    EXPECT_EQ(player.answer(2), "Haus");
-    player.RichEdit2MouseDown(" Baum");
-    player.Button6Click();
-    player.RichEdit2MouseDown("1: Haus * ");  // the answer list offers nothing
-    EXPECT_EQ(player.state().PickedText, "Baum");
-}
-
-TEST_F(ClickFixture, KeysStepThroughPageListsThenTheWordList) {
-    open({"#01, Tasten", "((rot, blau))", "[rot] oder [gelb]", "((gelb))", "&", "#00"}, 1);
-    for (int i = 0; i < 6; ++i) player.stepPick(1);
-    // rot, blau, gelb from the page, then the word list " gelb", " rot", then round again.
-    EXPECT_EQ(view.picks, (std::vector<std::string>{"rot", "blau", "gelb", "gelb", "rot", "rot"}));
-    EXPECT_EQ(view.wordListHighlights, (std::vector<int>{0, 1}));
-    player.stepPick(-1);
-    EXPECT_EQ(view.picks.back(), "rot");  // back to the word list's last line
-    player.FormClick(2);
-    EXPECT_EQ(player.answer(2), "rot");
-    player.toggleAppendMode();
     EXPECT_TRUE(player.state().AppendMode);
 }
 
@@ -212,21 +138,6 @@ TEST_F(RegionFixture, FindingTaskToItsResult) {
     EXPECT_EQ(player.regionTask().ClickIndex(), 4);
     player.Label4Click();  // the page anew: the task starts again
     EXPECT_EQ(player.regionTask().ClickIndex(), 0);
-}
-
-TEST_F(RegionFixture, LabellingTaskPicksNumbersAndWritesThemAfterEvaluation) {
-    openRegions("//", "#1\r\n0,0,200,200,1\r\n200,0,400,200,2,1\r\n#2\r\n");
-    player.pictureMouseDown(150, 50, true, true);
-    EXPECT_EQ(player.state().PickedText, "2");
-    player.FormClick(2);
-    EXPECT_EQ(player.answer(2), "2");
-    player.pictureMouseDown(199, 199, true, true);  // outside every region: nothing picked
-    EXPECT_EQ(player.state().PickedText, "");
-    EXPECT_TRUE(view.numbers.empty());
-    player.Button6Click();
-    ASSERT_EQ(view.numbers.size(), 2u);
-    EXPECT_EQ(view.numbers[0].text, "1");
-    EXPECT_EQ(view.numbers[1].rect, (PixelRect{100, 0, 200, 100}));
 }
 
 TEST_F(RegionFixture, NoTaskWithoutTheTableSectionOrPicture) {
