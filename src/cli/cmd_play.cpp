@@ -42,13 +42,21 @@ constexpr const char* kHelp =
     "  pickline N      clicks line N (1-based) of the word list beside the page\n"
     "  drop I          clicks answer field I: the picked word goes into it (prints the field)\n"
     "  rightclick      a right click on the page view (drop mode ERSETZEN / ANFUEGEN)\n"
-    "  picture X Y [right]   a click on the page's picture, in the picture file's pixels\n"
+    "  picture X Y [right]   a click on the page's picture at X,Y of the picture file\n"
     "  key alt+right | alt+left | alt+up | alt+down I   picking without a mouse: next or\n"
     "                  previous list word, the drop mode, drop into answer field I\n"
+    "  link TEXT       clicks the first line of the shown page that contains TEXT: its\n"
+    "                  picture link \"{...}\", slide show \"{{...}}\" or file link \"<<...>>\"\n"
+    "  slide next|prev|pause|stop|tick|escape\n"
+    "                  the slide show's \"[ >> ]\", \"[ << ]\", \"[  ||  ]\" (ends it), a double\n"
+    "                  click on its picture (stop/start), one tick of its timer (with\n"
+    "                  Escape held down: escape)\n"
     "A dialog without a queued answer gets No, Cancel or Escape; messages are confirmed.\n"
     "Output, one line per event: page:, status:, message:, question:, input:, select:,\n"
-    "result:, protocol:, picked: (a pick), field I: (a drop), rectangle: L,T,R,B (a missed\n"
-    "region), number: N at L,T,R,B (region numbers), and \"end\" at the end of input.\n"
+    "result:, protocol:, picture: FILE (or \"hidden\"), slide: N CAPTION-LINE [| CAPTION],\n"
+    "slide: end, timer: MS (or \"off\"), picked: TEXT (a pick), field I: TEXT (a drop),\n"
+    "rectangle: L,T,R,B (a missed region), number: N at L,T,R,B (region numbers; both in\n"
+    "the shown picture's pixels), and \"end\" at the end of input.\n"
     "--protocol-folder sets where protocols go (default: the current folder); --clock fixes\n"
     "their date and time; --seed N seeds every random choice.\n"
     "Exit status 0 on success, 1 when LESSON cannot be read, 2 for a usage error.\n";
@@ -137,6 +145,30 @@ class ScriptedDialogs : public platform::UserDialogs, public script::InputDialog
 class TextView : public player::PlayerView {
   public:
     bool ended = false;
+    const player::LessonPlayer* player = nullptr;
+
+    bool displayPicture(const player::PictureDisplay& picture) override {
+        const std::string name = fs::path(picture.path).filename().string();
+        const auto& show = player->slideShow();
+        if (show.running()) {
+            say("slide: " + std::to_string(show.index()) + " " + picture.captionLine +
+                (picture.caption.empty() ? "" : " | " + picture.caption));
+            inShow_ = true;
+        } else {
+            say("picture: " + name);
+        }
+        pictureShown_ = true;
+        return true;
+    }
+    void showPicturePanel(bool visible) override {
+        if (inShow_ && !player->slideShow().running()) {
+            inShow_ = false;
+            say("slide: end");
+        } else if (!visible && pictureShown_) {
+            say("picture: hidden");
+        }
+        pictureShown_ = visible;
+    }
 
     void showSelection(int) override { say("page: 0"); }
     void showPageText(const player::PageText& page, bool) override {
@@ -160,20 +192,12 @@ class TextView : public player::PlayerView {
     }
     void hideSideList() override { wordList.clear(); }
     void picked(const std::string& text) override { say("picked: " + text); }
-    bool showPicture(const std::string&) override { return picture = true; }
-    void showPicturePanel(bool visible) override { picture = visible; }
-    // Without windows the picture is shown at its own size, so clicks and marks are in the
-    // picture file's pixels whatever that size is.
-    player::PictureGeometry pictureGeometry() override {
-        return picture ? player::PictureGeometry{{1, 1}, {1, 1}} : player::PictureGeometry{};
-    }
     void drawPictureRectangle(const player::PixelRect& r) override { say("rectangle: " + rect(r)); }
     void drawPictureNumbers(const std::vector<player::PictureLabel>& labels) override {
         for (const auto& label : labels) say("number: " + label.text + " at " + rect(label.rect));
     }
 
     std::vector<std::string> wordList;
-    bool picture = false;
 
   private:
     static std::string rect(const player::PixelRect& r) {
@@ -182,6 +206,8 @@ class TextView : public player::PlayerView {
     }
 
     std::string status_;
+    bool inShow_ = false;        // a slide is on screen
+    bool pictureShown_ = false;  // a picture is on screen
 };
 
 void show(const player::LessonPlayer& player) {
@@ -191,6 +217,36 @@ void show(const player::LessonPlayer& player) {
     if (!player.state().hasAnswerFields) return;
     for (int i = 1; i <= player.gapTable().GapCount(); ++i)
         say("field " + std::to_string(i) + ": " + player.answer(i));
+}
+
+// The slide show's timer, ticked by "slide tick" while it runs.
+class HandTimer : public player::SlideTimer {
+  public:
+    bool running = false;
+    bool escape = false;
+    bool escapeHeld() override { return escape; }
+    void startSlideTimer(int intervalMs) override {
+        running = true;
+        say("timer: " + std::to_string(intervalMs));
+    }
+    void stopSlideTimer() override {
+        if (running) say("timer: off");
+        running = false;
+    }
+};
+
+// Clicks the first line of the shown page that contains `text`; false when none does.
+bool clickLinkLine(player::LessonPlayer& player, const std::string& text) {
+    const std::string& page = player.pageText();
+    int number = 0;
+    for (const auto& span : lesson::splitLines(page)) {
+        ++number;
+        const std::string line(lesson::lineText(page, span));
+        if (line.find(text) == std::string::npos) continue;
+        player.clickLine(line, number);
+        return true;
+    }
+    return false;
 }
 
 std::optional<int> number(std::string_view text) {
@@ -207,7 +263,6 @@ std::string titleLine(const player::LessonPlayer& player, int page) {
     return "   " + pages[static_cast<std::size_t>(page - 1)].title;
 }
 
-// Runs one command; false with a message for a usage error.
 // An answer field number of a command, 1 to 20.
 std::optional<int> fieldNumber(std::string_view text) {
     const auto field = number(text);
@@ -249,15 +304,16 @@ bool runPickCommand(const std::string& word, const std::string& rest, const std:
         const std::string button = second == std::string::npos ? "" : rest.substr(second + 1);
         if (!x || !y || (!button.empty() && button != "right"))
             return error = "picture needs X Y [right]: " + line, true;
-        player.pictureMouseDown(*x, *y, button == "right", true);
+        player.pictureClickAt({*x, *y}, button == "right", true);
     } else {
         return false;
     }
     return true;
 }
 
+// Runs one command; false with a message for a usage error.
 bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedDialogs& dialogs,
-                const TextView& view, std::string& error) {
+                const TextView& view, HandTimer& timer, std::string& error) {
     const auto blank = line.find(' ');
     const std::string word = line.substr(0, blank);
     const std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
@@ -292,6 +348,25 @@ bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedD
         dialogs.answers.push_back(rest);
     } else if (word == "show") {
         show(player);
+    } else if (word == "link") {
+        if (rest.empty()) return error = "link needs a text of the line: " + line, false;
+        if (!clickLinkLine(player, rest)) say("link: no line with " + rest);
+    } else if (word == "slide") {
+        if (rest == "next") {
+            player.Label1Click();
+        } else if (rest == "prev") {
+            player.Label2Click();
+        } else if (rest == "pause") {
+            player.Label3Click();
+        } else if (rest == "stop") {
+            player.Image1DblClick();
+        } else if (rest == "tick" || rest == "escape") {
+            timer.escape = rest == "escape";
+            if (timer.running) player.Timer2Timer();
+            timer.escape = false;
+        } else {
+            return error = "slide takes next, prev, pause, stop, tick or escape: " + line, false;
+        }
     } else if (word == "key") {
         std::string name = rest;
         bool shift = false;
@@ -391,8 +466,11 @@ int run(const CommandArgs& args) {
 
     ScriptedDialogs dialogs;
     TextView view;
+    HandTimer timer;
     player::LessonPlayer player(startup, view, dialogs);
+    view.player = &player;
     player.setInputDialogs(&dialogs);
+    player.setSlideTimer(&timer);
     if (clock) player.setClock([stamp = *clock] { return stamp; });
     if (seed) player.seed(*seed);
     if (!player.openLesson(fs::absolute(lessonPath, ec).string()))
@@ -403,7 +481,7 @@ int run(const CommandArgs& args) {
     while (!view.ended && std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line.front() == '#') continue;
-        if (!runCommand(line, player, dialogs, view, error)) {
+        if (!runCommand(line, player, dialogs, view, timer, error)) {
             std::fflush(stdout);
             return fail("play", error, kExitUsage);
         }

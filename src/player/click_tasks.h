@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "lesson/markup_regions.h"
+#include "player/picture_panel.h"
 
 namespace textaria::player {
 
@@ -40,15 +41,6 @@ std::string allowedAnswersOf(std::string_view pageText);
 
 // ---- Picture regions ------------------------------------------------------------------------
 
-struct PixelSize {
-    int width = 0;
-    int height = 0;
-    bool empty() const { return width <= 0 || height <= 0; }
-};
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
-};
 struct PixelRect {
     int left = 0;
     int top = 0;
@@ -61,7 +53,9 @@ struct PixelRect {
 struct PictureGeometry {
     PixelSize source;
     PixelSize shown;
-    bool usable() const { return !source.empty() && !shown.empty(); }
+    bool usable() const {
+        return source.width > 0 && source.height > 0 && shown.width > 0 && shown.height > 0;
+    }
 };
 
 // A click on the shown picture in source pixels, and a source rectangle on the shown picture.

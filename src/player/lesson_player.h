@@ -17,11 +17,13 @@
 #include "lesson/startup_facts.h"
 #include "player/click_tasks.h"
 #include "player/evaluation.h"
+#include "player/picture_panel.h"
 #include "player/player_state.h"
 #include "player/player_view.h"
 #include "player/print_jobs.h"
 #include "player/protocol_json.h"
 #include "player/questionnaire.h"
+#include "player/slide_show.h"
 #include "player/test_protocol.h"
 
 namespace textaria::platform {
@@ -47,6 +49,7 @@ class LessonPlayer {
     void setInputDialogs(script::InputDialogs* dialogs) { inputDialogs_ = dialogs; }
     void setClock(Clock clock) { clock_ = std::move(clock); }
     void setPrinter(PagePrinter* printer) { printer_ = printer; }
+    void setSlideTimer(SlideTimer* timer) { slideTimer_ = timer; }
     // Every random choice (the letters of protocol names) repeats for the same seed.
     void seed(std::uint64_t seed) { letters_ = seededLetterSource(seed); }
 
@@ -57,8 +60,8 @@ class LessonPlayer {
     const std::string& pageText() const { return pageText_; }
     const std::string& answer(int field) const;
     bool capsLockOn() const { return s_.ChildMode && s_.capsLock; }
-    // The slide show owns this flag; the player only reads it for its refusals.
-    void setSlideShowRunning(bool running) { s_.slideShowRunning = running; }
+    const PictureState& pictures() const { return pictures_; }
+    const SlideShow& slideShow() const { return slides_; }
 
     // Loading.
     void Button3Click();                          // "Laden" / "Auswahl"
@@ -96,7 +99,8 @@ class LessonPlayer {
                 bool noModifiers);
     void RichEdit2MouseDown(const std::string& line);  // a line of the word list
     void FormClick(int field);                         // answer field `field`, 0: the window
-    void pictureMouseDown(int x, int y, bool rightButton, bool noModifiers);  // shown pixels
+    void pictureMouseDown(int x, int y, bool rightButton, bool noModifiers);     // shown pixels
+    void pictureClickAt(PixelPoint source, bool rightButton, bool noModifiers);  // file pixels
     void stepPick(int direction);            // without a mouse: the next (+1) or previous (-1) word
     void toggleAppendMode();                 // without a mouse: the right click's switch
     bool pickWord(const std::string& text);  // clicks the first list word reading `text`
@@ -110,6 +114,23 @@ class LessonPlayer {
     void printSlides(const std::string& slideBase);  // Shift F6, during a slide show
     double pictureScale() const { return pictureScale_; }
     void setPictureScale(double scale) { pictureScale_ = scale; }
+
+    // Pictures (lesson_player_pictures.cpp).
+    void togglePicture();       // F1
+    void pictureWithoutZoom();  // F3
+    void askPictureZoom();      // F4
+    // The window's size and scaling, for the panel's layout.
+    void setPictureRoom(const PictureRoom& room) { room_ = room; }
+    // The learner dragged the picture panel: the next picture opens there.
+    void picturePanelMoved(PixelPoint at);
+
+    // The slide show (lesson_player_slides.cpp).
+    void Label1Click();     // "[ >> ]"
+    void Label2Click();     // "[ << ]"
+    void Label3Click();     // "[  ||  ]"
+    void Timer2Timer();     // a tick of the automatic show
+    void Image1DblClick();  // halts or resumes an automatic show
+    void askPrintSlides();  // Shift F6
 
     // Closing the window: nothing of the lesson may stay behind.
     void close();
@@ -159,6 +180,23 @@ class LessonPlayer {
     void loadRegionTable();
     void readRegions(const lesson::PageOptions& options);
     void DrawRegionNumbers();
+    PictureGeometry shownPictureGeometry() const;
+    // Pictures and links.
+    bool showPictureFile(const std::string& path);
+    bool displayPictureFile(const std::string& path, const std::string& captionLine,
+                            const std::string& dragLine, const std::string& caption,
+                            const std::string& next = {});
+    PictureLayout pictureLayout(const std::string& path) const;
+    void hidePicture();
+    void runPageLinks(const std::string& line);
+    void pictureLink(const std::string& name);
+    void externalLink(const std::string& name);
+    bool pagePictureShown() const;
+    // The slide show.
+    void startSlideShow(const std::string& name);
+    void showSlide(int index);
+    void endSlideShow();
+    void volumeIfAltHeld();
 
     lesson::StartupState& startup_;
     PlayerView& view_;
@@ -190,6 +228,13 @@ class LessonPlayer {
     RegionTask regionTask_;
     std::vector<std::string> wordList_;  // the "&" list of the shown page
     int pickStep_ = -1;                  // the word picked last by stepPick
+    PictureState pictures_;
+    PictureRoom room_;
+    std::string pagePicture_;   // the page's own picture, from its media line
+    std::string linkPicture_;   // the picture a link opened
+    std::string linkExternal_;  // the file a link opened with its associated program
+    SlideShow slides_;
+    SlideTimer* slideTimer_ = nullptr;
 };
 
 }  // namespace textaria::player

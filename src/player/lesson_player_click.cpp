@@ -147,11 +147,22 @@ bool LessonPlayer::pickWord(const std::string& text) {
     return false;
 }
 
+PictureGeometry LessonPlayer::shownPictureGeometry() const {
+    if (!pictures_.panelShown || shownPicture_.empty()) return {};
+    const auto source = pictureFileSize(shownPicture_);
+    if (!source) return {};
+    return {*source, pictureLayout(shownPicture_).picture};
+}
+
 void LessonPlayer::pictureMouseDown(int x, int y, bool rightButton, bool noModifiers) {
+    const PictureGeometry g = shownPictureGeometry();
+    if (g.usable()) pictureClickAt(toSource(g, x, y), rightButton, noModifiers);
+}
+
+void LessonPlayer::pictureClickAt(PixelPoint at, bool rightButton, bool noModifiers) {
     if (!s_.PageShown || s_.slideShowRunning || !rightButton || !noModifiers) return;
-    const PictureGeometry g = view_.pictureGeometry();
+    const PictureGeometry g = shownPictureGeometry();
     if (!g.usable()) return;
-    const PixelPoint at = toSource(g, x, y);
     if (regionTask_.mode() == RegionMode::Label) {
         if (const auto number = regionTask_.labelAt(at)) {
             s_.PickedText = *number;
@@ -177,7 +188,7 @@ void LessonPlayer::pictureMouseDown(int x, int y, bool rightButton, bool noModif
 }
 
 void LessonPlayer::DrawRegionNumbers() {
-    const auto labels = regionTask_.numbers(view_.pictureGeometry());
+    const auto labels = regionTask_.numbers(shownPictureGeometry());
     if (!labels.empty()) view_.drawPictureNumbers(labels);
 }
 

@@ -58,6 +58,7 @@ struct PlayerState {
     bool calculatorClearsOption = false;  // "%%": its variables start at 0 from an answer field
     bool scriptOption = false;
     bool limitedListening = false;  // "|"
+    bool coordinatePage = false;    // "@" with "@@": the script graphic is the page's picture
     bool readingPage = false;
     bool hasAnswerFields = false;
     bool PageEvaluated = false;

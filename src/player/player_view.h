@@ -12,6 +12,7 @@
 #include "platform/styled_text.h"
 #include "platform/user_dialogs.h"
 #include "player/click_tasks.h"
+#include "player/picture_panel.h"
 
 namespace textaria::player {
 
@@ -75,6 +76,10 @@ class PlayerView {
     virtual bool showPicture(const std::string& /*path*/) { return false; }
     // The picture panel without a picture file (a script draws into it), or hidden.
     virtual void showPicturePanel(bool /*visible*/) {}
+    // A picture laid out by the player; false when it cannot be read (the panel stays hidden).
+    virtual bool displayPicture(const PictureDisplay& picture) { return showPicture(picture.path); }
+    // The slide-show panel with "[ >> ]", "[ << ]" and "[  ||  ]".
+    virtual void showSlidePanel(bool /*visible*/) {}
 
     // Click-click: a picked word of the page view (line 1-based, byte range of that line's
     // text), or a line of the word list (0-based); a field's whole text selected, caret at
@@ -83,9 +88,8 @@ class PlayerView {
     virtual void highlightWordListLine(int /*index*/) {}
     virtual void selectFieldText(int /*field*/) {}
     virtual void picked(const std::string& /*text*/) {}
-    // The shown picture: its sizes (empty when none), marks drawn on it in shown pixels, and
-    // the picture drawn anew without them.
-    virtual PictureGeometry pictureGeometry() { return {}; }
+    // Marks drawn on the shown picture in its shown pixels, and the picture drawn anew
+    // without them.
     virtual void drawPictureRectangle(const PixelRect& /*rect*/) {}
     virtual void drawPictureNumbers(const std::vector<PictureLabel>& /*labels*/) {}
     virtual void restorePicture() {}

@@ -18,7 +18,6 @@ struct ClickView : PlayerView {
     std::string status;
     std::map<int, std::string> fields;
     int selectedField = 0;
-    PictureGeometry geometry;
     std::vector<PixelRect> rectangles;
     int restored = 0;
     bool picture = false;
@@ -28,7 +27,6 @@ struct ClickView : PlayerView {
     void selectFieldText(int field) override { selectedField = field; }
     bool showPicture(const std::string&) override { return picture = true; }
     void showPicturePanel(bool visible) override { picture = visible; }
-    PictureGeometry pictureGeometry() override { return picture ? geometry : PictureGeometry{}; }
     void drawPictureRectangle(const PixelRect& r) override { rectangles.push_back(r); }
     void restorePicture() override { ++restored; }
 };
@@ -108,9 +106,10 @@ TEST_F(ClickFixture, QuestionnairePickAnswersAtOnce) {
 
 struct RegionFixture : ClickFixture {
     void openRegions(const std::string& options, const std::string& table) {
-        folder.file("bild.jpg");
+        // The head of a 200 x 200 JPEG is all the player reads of it.
+        const char head[] = "\xFF\xD8\xFF\xC0\x00\x11\x08\x00\xC8\x00\xC8\x03";
+        folder.file("bild.jpg", std::string(head, sizeof head - 1) + std::string(16, '\0'));
         folder.file("search.txt", table);
-        view.geometry = {{400, 400}, {200, 200}};
         open({"#01, Bild;bild.jpg", "Zeige die Teile. [1] [2]", options, "#02, Weiter", "x", "#00"},
              1);
     }
@@ -118,8 +117,8 @@ struct RegionFixture : ClickFixture {
 
 TEST_F(RegionFixture, FindingTaskToItsResult) {
     openRegions("/",
-                "#1\r\n0,0,200,200,1\r\n200,0,400,200,2\r\n0,200,200,400,3\r\n"
-                "200,200,400,400,4\r\n#2\r\n");
+                "#1\r\n0,0,100,100,1\r\n100,0,200,100,2\r\n0,100,100,200,3\r\n"
+                "100,100,200,200,4\r\n#2\r\n");
     ASSERT_EQ(player.regionTask().RegionCount(), 4);
     player.pictureMouseDown(50, 50, true, true);   // hit
     player.pictureMouseDown(50, 50, false, true);  // left button: not counted
@@ -127,7 +126,7 @@ TEST_F(RegionFixture, FindingTaskToItsResult) {
     player.pictureMouseDown(50, 50, true, true);   // miss
     EXPECT_EQ(view.status, "2. Klick von 4 = FALSCH  (25.00% richtig)");
     ASSERT_EQ(view.rectangles.size(), 1u);
-    EXPECT_EQ(view.rectangles[0], (PixelRect{100, 0, 200, 100}));  // shown at half size
+    EXPECT_EQ(view.rectangles[0], (PixelRect{100, 0, 200, 100}));
     EXPECT_EQ(view.restored, 1);
     player.pictureMouseDown(50, 150, true, true);  // hit
     player.pictureMouseDown(0, 0, true, true);     // miss

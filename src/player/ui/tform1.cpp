@@ -65,7 +65,11 @@ TForm1::TForm1(lesson::StartupState& state, platform::UserDialogs& dialogs,
 }
 
 TForm1::~TForm1() {
-    if (player_) player_->setPrinter(nullptr);  // the player may outlive the window
+    if (player_) {
+        // The player may outlive the window.
+        player_->setPrinter(nullptr);
+        player_->setSlideTimer(nullptr);
+    }
     if (!closedDown_) FormClose();
 }
 
@@ -75,6 +79,8 @@ void TForm1::attach(LessonPlayer& player) {
     printer_ = std::make_unique<DialogPagePrinter>(this, *RichEdit3, lessonPlainText_,
                                                    RichEdit1->document(), choosePrinter);
     player.setPrinter(printer_.get());
+    player.setSlideTimer(this);
+    updatePictureRoom();
 }
 
 void TForm1::FormCreate() {

@@ -22,6 +22,8 @@
 #include "player/lesson_player.h"
 #include "player/player_state.h"
 #include "player/player_view.h"
+#include "player/slide_show.h"
+#include "player/ui/picture_cache.h"
 
 class QFrame;
 class QKeyEvent;
@@ -31,6 +33,7 @@ class QPrinter;
 class QPushButton;
 class QTextDocument;
 class QTextEdit;
+class QTimer;
 
 namespace textaria::platform {
 class UserDialogs;
@@ -42,7 +45,7 @@ class ExternalPrograms;
 class Panel4;
 class DialogPagePrinter;
 
-class TForm1 : public QWidget, public PlayerView {
+class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     Q_OBJECT
 
   public:
@@ -86,6 +89,13 @@ class TForm1 : public QWidget, public PlayerView {
     QTextEdit* RichEdit2 = nullptr;
     QFrame* Panel5 = nullptr;  // picture
     QLabel* Image1 = nullptr;
+    QLabel* Label18 = nullptr;  // the picture's caption line
+    QLabel* Label34 = nullptr;  // the picture's drag line
+    QFrame* Panel2 = nullptr;   // the slide show's buttons
+    QLabel* Label1 = nullptr;   // "[ >> ]"
+    QLabel* Label2 = nullptr;   // "[ << ]"
+    QLabel* Label3 = nullptr;   // "[  ||  ]"
+    QTimer* Timer2 = nullptr;   // the automatic slide show
     player::Panel4* Panel4 = nullptr;
     QTextDocument* RichEdit3 = nullptr;  // the whole lesson text, never shown
     lesson::ui::GapFields gapFields{};   // Edit1 .. Edit20
@@ -132,8 +142,9 @@ class TForm1 : public QWidget, public PlayerView {
     void setLoadButton(const std::string& text, bool visible) override;
     void showSideList(SideList kind, const std::vector<std::string>& lines) override;
     void hideSideList() override;
-    bool showPicture(const std::string& path) override;
+    bool displayPicture(const PictureDisplay& picture) override;
     void showPicturePanel(bool visible) override;
+    void showSlidePanel(bool visible) override;
     std::optional<std::string> askLessonFile(const std::string& startFolder) override;
     platform::ScreenPoint pageCorner() override;
     void openCalculator(int field, bool clearVariables) override;
@@ -141,12 +152,17 @@ class TForm1 : public QWidget, public PlayerView {
     void highlightPick(int line, LineRange range) override;
     void highlightWordListLine(int index) override;
     void selectFieldText(int field) override;
-    PictureGeometry pictureGeometry() override;
     void drawPictureRectangle(const PixelRect& rect) override;
     void drawPictureNumbers(const std::vector<PictureLabel>& labels) override;
     void restorePicture() override;
     platform::ScreenPoint pictureCorner() override;
     void endProgram() override;
+
+    // SlideTimer.
+    void startSlideTimer(int intervalMs) override;
+    void stopSlideTimer() override;
+    bool escapeHeld() override { return escapeDown_; }
+    bool altHeld() override;
 
   signals:
     // The first activation after start has run; with an appended archive the lesson loader
@@ -167,6 +183,7 @@ class TForm1 : public QWidget, public PlayerView {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void FormCreate();
@@ -180,6 +197,11 @@ class TForm1 : public QWidget, public PlayerView {
     void enterFullScreen();
 
     void createLessonControls();
+    void createPictureControls();
+    // Mouse events of the picture panel and the slide-show buttons; true when handled.
+    bool pictureEvent(QObject* watched, QEvent* event);
+    // Tells the player how large the picture area is at the window's present scale.
+    void updatePictureRoom();
     void connectLessonLoader();
     int gapFieldIndex(QObject* object) const;  // 1-based, 0 when none
     bool pickKey(QObject* watched, const QKeyEvent& key);
@@ -197,6 +219,11 @@ class TForm1 : public QWidget, public PlayerView {
     platform::UserDialogs& dialogs_;
     ExternalPrograms& programs_;
     bool closedDown_ = false;
+
+    PictureCache pictureCache_;
+    bool pictureDragging_ = false;
+    QPoint pictureDragOffset_;
+    bool escapeDown_ = false;
 };
 
 }  // namespace textaria::player

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
 #include <QTextBlock>
 #include <QTextEdit>
 
@@ -57,16 +56,10 @@ void TForm1::RichEdit1MouseDown(const QPoint& viewportPoint, Qt::MouseButton but
     player_->clickLine(text, lineNumber);
 }
 
-// A press on the picture in the coordinates of the shown pixmap, which sits centred in Image1.
+// Image1 holds exactly the shown picture, so a press is in the shown picture's pixels.
 void TForm1::Image1MouseDown(const QPoint& point, Qt::MouseButton button,
                              Qt::KeyboardModifiers modifiers) {
-    const QPixmap shown = Image1->pixmap();
-    if (shown.isNull()) return;
-    const QSize size = shown.deviceIndependentSize().toSize();
-    const QRect placed =
-        QStyle::alignedRect(Qt::LeftToRight, Image1->alignment(), size, Image1->contentsRect());
-    const QPoint at = point - placed.topLeft();
-    player_->pictureMouseDown(at.x(), at.y(), button == Qt::RightButton,
+    player_->pictureMouseDown(point.x(), point.y(), button == Qt::RightButton,
                               modifiers == Qt::NoModifier);
 }
 
@@ -115,13 +108,6 @@ void TForm1::selectFieldText(int field) {
     QLineEdit* edit = gapFields[static_cast<std::size_t>(field - 1)];
     // Selected from the start, so the caret stands at the end.
     edit->setSelection(0, static_cast<int>(edit->text().size()));
-}
-
-PictureGeometry TForm1::pictureGeometry() {
-    const QPixmap shown = Image1->pixmap();
-    if (shown.isNull() || !Panel5->isVisible() || pictureSource_.isEmpty()) return {};
-    const QSize size = shown.deviceIndependentSize().toSize();
-    return {{pictureSource_.width(), pictureSource_.height()}, {size.width(), size.height()}};
 }
 
 // Every mark is painted on a copy of the clean picture, which restorePicture() shows again.

@@ -34,7 +34,6 @@ constexpr QRect kRepeatDesign{680, 5, 72, 30};
 constexpr QRect kCounterDesign{754, 5, 96, 30};
 // Wide enough for the calculator hint, the longest status text, at 1366 x 768.
 constexpr QRect kStatusDesign{852, 5, 506, 30};
-constexpr QRect kPictureDesign{936, 56, 414, 316};
 constexpr QRect kListDesign{1036, 384, 314, 340};
 
 QPushButton* makeButton(QWidget* parent, const char* name, const char* text, const QRect& place) {
@@ -103,18 +102,7 @@ void TForm1::createLessonControls() {
     Panel1->setTextFormat(Qt::PlainText);
     Panel1->setWordWrap(true);
 
-    Panel5 = new QFrame(this);
-    Panel5->setObjectName(QStringLiteral("Panel5"));
-    Panel5->setGeometry(kPictureDesign);
-    Panel5->setFrameShape(QFrame::Panel);
-    Panel5->setAutoFillBackground(true);
-    Image1 = new QLabel(Panel5);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAlignment(Qt::AlignCenter);
-    auto* pictureLayout = new QVBoxLayout(Panel5);
-    pictureLayout->setContentsMargins(4, 4, 4, 4);
-    pictureLayout->addWidget(Image1);
-    Panel5->hide();
+    createPictureControls();
 
     Panel3 = new QFrame(this);
     Panel3->setObjectName(QStringLiteral("Panel3"));
@@ -168,7 +156,6 @@ void TForm1::createLessonControls() {
     // A right click on the page switches the drop mode; no menu of its own.
     RichEdit1->setContextMenuPolicy(Qt::NoContextMenu);
     RichEdit2->viewport()->installEventFilter(this);
-    Image1->installEventFilter(this);
     installEventFilter(this);
 }
 
@@ -188,6 +175,7 @@ int TForm1::gapFieldIndex(QObject* object) const {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (pictureEvent(watched, event)) return true;
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -213,9 +201,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         player_->RichEdit2MouseDown(
             lineAtPoint(*RichEdit2, static_cast<QMouseEvent*>(event)->position().toPoint())
                 .toStdString());
-    } else if (type == QEvent::MouseButtonPress && watched == Image1) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        Image1MouseDown(mouse->position().toPoint(), mouse->button(), mouse->modifiers());
     } else if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         const int field = gapFieldIndex(watched);
         if (watched != this && watched != RichEdit1 && field == 0) return false;
@@ -229,7 +214,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         switch (key->key()) {
             case Qt::Key_PageDown:
             case Qt::Key_PageUp:
+            case Qt::Key_F1:
             case Qt::Key_F2:
+            case Qt::Key_F3:
+            case Qt::Key_F4:
             case Qt::Key_F5:
             case Qt::Key_F6:
             case Qt::Key_F9:
@@ -273,13 +261,24 @@ void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
             else
                 player_->childJumpLast();
             break;
+        case Qt::Key_F1:
+            if (!(modifiers & (Qt::ControlModifier | Qt::ShiftModifier))) player_->togglePicture();
+            break;
+        case Qt::Key_F3:
+            player_->pictureWithoutZoom();
+            break;
+        case Qt::Key_F4:
+            player_->askPictureZoom();
+            break;
         case Qt::Key_F5:
             player_->printShownPicture();
             break;
         case Qt::Key_F6:
             if (modifiers & Qt::ControlModifier)
                 player_->PrintTextAndPicture();
-            else if (!(modifiers & Qt::ShiftModifier))  // Shift F6 belongs to the slide show
+            else if (modifiers & Qt::ShiftModifier)
+                player_->askPrintSlides();
+            else
                 player_->printTextAndPictures();
             break;
         case Qt::Key_F9:

@@ -240,29 +240,6 @@ void TForm1::hideSideList() {
     Panel3->hide();
 }
 
-bool TForm1::showPicture(const std::string& path) {
-    QPixmap picture(QString::fromStdString(path));
-    if (picture.isNull()) {
-        showPicturePanel(false);
-        return false;
-    }
-    Panel5->show();
-    Panel5->raise();
-    // Scaled to the screen's pixels, not to logical points, so it stays sharp on HiDPI screens.
-    const qreal ratio = Image1->devicePixelRatioF();
-    const QSize room = (Panel5->contentsRect().size() - QSize(8, 8)) * ratio;
-    QPixmap shown = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    shown.setDevicePixelRatio(ratio);
-    Image1->setPixmap(shown);
-    pictureSource_ = picture.size();
-    return true;
-}
-
-void TForm1::showPicturePanel(bool visible) {
-    if (!visible) Image1->clear();
-    Panel5->setVisible(visible);
-}
-
 std::optional<std::string> TForm1::askLessonFile(const std::string& startFolder) {
     if (chooseLessonFile) return chooseLessonFile(startFolder);
     QFileDialog dialog(this, QString(), QString::fromStdString(startFolder),
