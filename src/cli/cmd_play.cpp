@@ -31,8 +31,9 @@ constexpr const char* kHelp =
     "  open N          click the title of page N on the list page\n"
     "  dn | up | rep   the buttons \"[ Dn ]\", \"[ Up ]\", \"[ Rep ]\"\n"
     "  type I TEXT     answer field I (1-based) holds TEXT (the rest of the line)\n"
-    "  bewerten | luecken | liste | beenden      the buttons of those names\n"
-    "  key NAME        F1..F12, pagedown, pageup, escape, enter I; prefix shift+ or ctrl+\n"
+    "  bewerten | luecken | liste | beenden | hilfe   the buttons of those names\n"
+    "  key NAME        F1..F12, pagedown, pageup, escape, enter I (Enter in answer field I);\n"
+    "                  prefix shift+ or ctrl+ (alt+ or a mix matches no function key)\n"
     "  answer TEXT     queues an answer for the next dialog: yes / no, the text of an input\n"
     "                  box (\"answer\" alone: empty; \"answer cancel\": Cancel), the 0-based\n"
     "                  button of a selection box (-1: Escape)\n"
@@ -54,9 +55,11 @@ constexpr const char* kHelp =
     "A dialog without a queued answer gets No, Cancel or Escape; messages are confirmed.\n"
     "Output, one line per event: page:, status:, message:, question:, input:, select:,\n"
     "result:, protocol:, picture: FILE (or \"hidden\"), slide: N CAPTION-LINE [| CAPTION],\n"
-    "slide: end, timer: MS (or \"off\"), picked: TEXT (a pick), field I: TEXT (a drop),\n"
-    "rectangle: L,T,R,B (a missed region), number: N at L,T,R,B (region numbers; both in\n"
-    "the shown picture's pixels), and \"end\" at the end of input.\n"
+    "slide: end, timer: MS (or \"off\"), help: (\"? LINE\" for each line of the help shown),\n"
+    "picked: TEXT (a pick), field I: TEXT (a drop), rectangle: L,T,R,B (a missed region),\n"
+    "number: N at L,T,R,B (region numbers; both in the shown picture's pixels), and \"end\"\n"
+    "at the end of input. Keys that only change the window (F7, F8, F12, Ctrl F1) print\n"
+    "nothing.\n"
     "--protocol-folder sets where protocols go (default: the current folder); --clock fixes\n"
     "their date and time; --seed N seeds every random choice.\n"
     "Exit status 0 on success, 1 when LESSON cannot be read, 2 for a usage error.\n";
@@ -186,6 +189,11 @@ class TextView : public player::PlayerView {
         say(std::string(json ? "protocol-json: " : "protocol: ") + path);
     }
     void endProgram() override { ended = true; }
+    void showHelp(const std::vector<std::string>& lines) override {
+        say("help: shown");
+        for (const auto& line : lines) say("? " + line);
+    }
+    void hideHelp() override { say("help: hidden"); }
 
     void showSideList(player::SideList kind, const std::vector<std::string>& lines) override {
         wordList = kind == player::SideList::Words ? lines : std::vector<std::string>{};
@@ -254,6 +262,44 @@ std::optional<int> number(std::string_view text) {
     const char* end = text.data() + text.size();
     if (text.empty() || std::from_chars(text.data(), end, value).ptr != end) return std::nullopt;
     return value;
+}
+
+struct KeyStroke {
+    player::Key key;
+    player::Modifier modifier;
+};
+
+// "F1".."F12", "pagedown", "pageup", "escape", each with the prefixes "shift+", "ctrl+" or
+// "alt+" (lower case); Shift or Ctrl alone is a modifier of its own, any mix is another.
+std::optional<KeyStroke> keyStroke(std::string_view name) {
+    bool shift = false, ctrl = false, alt = false;
+    for (;;) {
+        if (name.rfind("shift+", 0) == 0) {
+            shift = true;
+            name.remove_prefix(6);
+        } else if (name.rfind("ctrl+", 0) == 0) {
+            ctrl = true;
+            name.remove_prefix(5);
+        } else if (name.rfind("alt+", 0) == 0) {
+            alt = true;
+            name.remove_prefix(4);
+        } else {
+            break;
+        }
+    }
+    const int count = int(shift) + int(ctrl) + int(alt);
+    const player::Modifier modifier = count == 0         ? player::Modifier::None
+                                      : count > 1 || alt ? player::Modifier::Other
+                                      : shift            ? player::Modifier::Shift
+                                                         : player::Modifier::Ctrl;
+    if (name == "pagedown") return KeyStroke{player::Key::PageDown, modifier};
+    if (name == "pageup") return KeyStroke{player::Key::PageUp, modifier};
+    if (name == "escape") return KeyStroke{player::Key::Escape, modifier};
+    if (name.size() < 2 || name[0] != 'f') return std::nullopt;
+    const auto n = number(name.substr(1));
+    if (!n || *n < 1 || *n > 12) return std::nullopt;
+    return KeyStroke{static_cast<player::Key>(static_cast<int>(player::Key::F1) + *n - 1),
+                     modifier};
 }
 
 // The line of the list page that carries page N's title.
@@ -344,6 +390,8 @@ bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedD
         player.Button8Click();
     } else if (word == "beenden") {
         player.Button7Click();
+    } else if (word == "hilfe") {
+        player.Button1Click();
     } else if (word == "answer") {
         dialogs.answers.push_back(rest);
     } else if (word == "show") {
@@ -368,54 +416,22 @@ bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedD
             return error = "slide takes next, prev, pause, stop, tick or escape: " + line, false;
         }
     } else if (word == "key") {
-        std::string name = rest;
-        bool shift = false;
-        const std::string alt = lesson::asciiLowerCase(name);
-        if (alt == "alt+right" || alt == "alt+left") {
-            player.stepPick(alt == "alt+right" ? 1 : -1);
-            return true;
-        }
-        if (alt == "alt+up") {
+        const auto lower = lesson::asciiLowerCase(rest);
+        if (lower == "alt+right" || lower == "alt+left") {
+            player.stepPick(lower == "alt+right" ? 1 : -1);
+        } else if (lower == "alt+up") {
             player.toggleAppendMode();
-            return true;
-        }
-        if (alt.rfind("alt+down ", 0) == 0) {
-            const auto field = fieldNumber(alt.substr(9));
+        } else if (lower.rfind("alt+down ", 0) == 0) {
+            const auto field = fieldNumber(lower.substr(9));
             if (!field) return error = "answer field out of range (1 to 20): " + line, false;
             drop(player, *field);
-            return true;
-        }
-        if (name.rfind("shift+", 0) == 0) {
-            shift = true;
-            name = name.substr(6);
-        } else if (name.rfind("ctrl+", 0) == 0) {
-            name = name.substr(5);
-        }
-        const std::string lower = lesson::asciiLowerCase(name);
-        if (lower == "pagedown") {
-            player.Label20Click();
-        } else if (lower == "pageup") {
-            player.Label21Click();
         } else if (lower.rfind("enter ", 0) == 0) {
             const auto field = number(lower.substr(6));
             if (!field || *field < 1 || *field > lesson::kMaxGaps)
                 return error = "answer field out of range (1 to 20): " + line, false;
             player.enterInField(*field);
-        } else if (lower == "f2") {
-            if (shift)
-                player.childJumpFirst();
-            else
-                player.childJumpLast();
-        } else if (lower == "f9") {
-            player.childJumpInput();
-        } else if (lower == "f11") {
-            player.screenCorrection();
-        } else if (lower == "f12") {
-            player.calculatorKey();
-        } else if (lower == "escape" ||
-                   (lower.size() >= 2 && lower[0] == 'f' && number(lower.substr(1)) &&
-                    *number(lower.substr(1)) >= 1 && *number(lower.substr(1)) <= 12)) {
-            // Keys of pictures, printing and media: nothing of them plays without windows.
+        } else if (const auto stroke = keyStroke(lower)) {
+            player.keyUp(stroke->key, stroke->modifier);
         } else {
             return error = "unknown key: " + rest, false;
         }

@@ -35,7 +35,8 @@ void LessonPlayer::resetPageOptions() {
     s_.scriptOption = false;
     s_.limitedListening = false;
     s_.AppendMode = false;
-    s_.coordinatePage = false;
+    s_.coordinateSystemPage = false;
+    s_.scriptPicture = false;
 }
 
 void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_view body) {
@@ -48,7 +49,8 @@ void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_
     s_.scriptOption = options.has(Marker::Script);
     s_.limitedListening = options.has(Marker::LimitedSound);
     s_.AppendMode = options.has(Marker::AppendPick);
-    s_.coordinatePage = options.has(Marker::ScriptGraphic) && options.has(Marker::Script);
+    s_.coordinateSystemPage = s_.scriptOption && options.has(Marker::ScriptGraphic);
+    s_.scriptPicture = options.has(Marker::KeepPicture);
 }
 
 void LessonPlayer::ShowPage(int n) {
@@ -286,6 +288,7 @@ void LessonPlayer::Button13Click() {
         dialogs_.information(texts::kFontChangeOnlyInTextPages);
         return;
     }
+    hideHelp();
     const auto typed = dialogs_.inputBox(texts::kFontChangeTitle, texts::kFontChangePrompt,
                                          s_.lastFontChangeInput);
     if (!typed) return;
@@ -305,6 +308,7 @@ void LessonPlayer::screenCorrection() {
         dialogs_.information(lesson::texts::kRescaleOnlyAfterSelection);
         return;
     }
+    hideHelp();
     endExternalViewer();
     if (!dialogs_.askYesNo(lesson::texts::kRescaleQuestion)) return;
     stopPageMedia();
