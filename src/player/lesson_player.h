@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -16,6 +17,7 @@
 #include "lesson/project_list.h"
 #include "lesson/startup_facts.h"
 #include "player/evaluation.h"
+#include "player/page_script.h"
 #include "player/player_state.h"
 #include "player/player_view.h"
 #include "player/print_jobs.h"
@@ -24,11 +26,14 @@
 #include "player/test_protocol.h"
 
 namespace textaria::platform {
+class Canvas;
 class UserDialogs;
-}
+}  // namespace textaria::platform
 namespace textaria::script {
+class DrawingHost;
 class InputDialogs;
-}
+struct DrawingContext;
+}  // namespace textaria::script
 
 namespace textaria::player {
 
@@ -40,14 +45,23 @@ using Clock = std::function<ProtocolStamp()>;
 class LessonPlayer {
   public:
     LessonPlayer(lesson::StartupState& startup, PlayerView& view, platform::UserDialogs& dialogs);
+    ~LessonPlayer();
 
     // Optional services; without them sounds stay silent and questionnaire pages get no box.
     void setMedia(MediaControl* media) { media_ = media; }
     void setInputDialogs(script::InputDialogs* dialogs) { inputDialogs_ = dialogs; }
     void setClock(Clock clock) { clock_ = std::move(clock); }
     void setPrinter(PagePrinter* printer) { printer_ = printer; }
-    // Every random choice (the letters of protocol names) repeats for the same seed.
-    void seed(std::uint64_t seed) { letters_ = seededLetterSource(seed); }
+    // Every random choice (the letters of protocol names, page scripts) repeats for the same
+    // seed.
+    void seed(std::uint64_t seed);
+    // The calculator's variables: a page script gives them the values the page shows.
+    void setFormulaVariables(calc::FormulaVariables* variables) {
+        calculatorVariables_ = variables;
+    }
+    // The surface page scripts draw on, shown as the picture of "@@" and "*" pages; without
+    // one page scripts draw nothing.
+    void setScriptCanvas(platform::Canvas* canvas);
 
     const PlayerState& state() const { return s_; }
     const ScoreBook& scores() const { return scores_; }
@@ -97,6 +111,11 @@ class LessonPlayer {
     double pictureScale() const { return pictureScale_; }
     void setPictureScale(double scale) { pictureScale_ = scale; }
 
+    // Page scripts. A right click on the picture of a coordinate-system page ("@" and "@@")
+    // shows the clicked point's coordinates; x, y and the size are those of the shown picture.
+    void showCoordinates(int x, int y, int shownWidth, int shownHeight);
+    const PageScripts& pageScripts() const { return pageScripts_; }
+
     // Closing the window: nothing of the lesson may stay behind.
     void close();
 
@@ -117,6 +136,8 @@ class LessonPlayer {
     void applyOptions(const lesson::PageOptions& options, std::string_view optionSource);
     void prepareAnswerFields(const lesson::PreparedPage& page);
     void startPageMedia(const lesson::MediaLine& media, bool keepPicture);
+    lesson::PageScriptOutcome runPageScript(int page, std::string_view pageText);
+    void showScriptPicture();
     void stopPageMedia();
     void endExternalViewer();
     void showAnswerList(const EvaluationResult& result);
@@ -165,6 +186,13 @@ class LessonPlayer {
     std::vector<std::string> shownPlainLines_;  // the protocol, when the page view shows it
     std::string shownPicture_;                  // the picture in the picture panel
     double pictureScale_ = kStartPictureScale;
+
+    PageScripts pageScripts_;
+    calc::FormulaVariables* calculatorVariables_ = nullptr;
+    std::unique_ptr<script::DrawingContext> scriptDrawing_;
+    std::unique_ptr<script::DrawingHost> scriptHost_;
+    std::string pageScriptMessage_;  // about the script of the page being shown
+    bool pageScriptRan_ = false;
 };
 
 }  // namespace textaria::player

@@ -33,6 +33,8 @@ void LessonPlayer::resetPageOptions() {
     s_.calculatorOption = false;
     s_.calculatorClearsOption = false;
     s_.scriptOption = false;
+    s_.coordinatePage = false;
+    s_.scriptPicture = false;
     s_.limitedListening = false;
 }
 
@@ -44,6 +46,8 @@ void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_
     s_.calculatorOption = options.has(Marker::Calculator);
     s_.calculatorClearsOption = options.has(Marker::CalculatorClears);
     s_.scriptOption = options.has(Marker::Script);
+    s_.coordinatePage = s_.scriptOption && options.has(Marker::ScriptGraphic);
+    s_.scriptPicture = options.has(Marker::KeepPicture);
     s_.limitedListening = options.has(Marker::LimitedSound);
 }
 
@@ -83,8 +87,13 @@ void LessonPlayer::ShowPage(int n) {
     page.range = span.body;
     lesson::PreparedPage prepared;
     if (hasText) {
-        prepared = lesson::prepareListPage(body, n);
+        pageScriptRan_ = false;
+        pageScriptMessage_.clear();
+        prepared = lesson::prepareListPage(body, n, [this](int number, std::string_view text) {
+            return runPageScript(number, text);
+        });
         page.removed = lesson::optionLineRanges(body);
+        page.replacements = prepared.replacements;
         page.text = prepared.text;
         if (n == 1) s_.headerLine = lesson::headerLineOf(body);
         applyOptions(prepared.options, body);
@@ -95,6 +104,8 @@ void LessonPlayer::ShowPage(int n) {
     pageText_ = page.text;
     view_.showPageText(page, prepared.readingPage);
     rememberShownPage(page);
+    // A failed page script is reported over its page, shown with the placeholders as written.
+    if (!pageScriptMessage_.empty()) dialogs_.information(pageScriptMessage_);
 
     if (hasText) {
         prepareAnswerFields(prepared);
@@ -103,6 +114,7 @@ void LessonPlayer::ShowPage(int n) {
             media_->beginPage(s_.limitedListening);
         }
         startPageMedia(span.media, prepared.options.has(Marker::KeepPicture));
+        showScriptPicture();
     } else {
         view_.placeAnswerFields(gapTable_, s_.fontChangeTotal);
         stopPageMedia();

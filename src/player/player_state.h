@@ -54,6 +54,8 @@ struct PlayerState {
     bool calculatorOption = false;        // "%": the calculator may be opened
     bool calculatorClearsOption = false;  // "%%": its variables start at 0 from an answer field
     bool scriptOption = false;
+    bool coordinatePage = false;    // "@" with "@@": the script's picture, coordinates on it
+    bool scriptPicture = false;     // "*": the script draws the page's picture
     bool limitedListening = false;  // "|"
     bool readingPage = false;
     bool hasAnswerFields = false;

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "lesson/gaps.h"
+#include "lesson/markup_placeholders.h"
 #include "lesson/markup_text.h"
+#include "platform/canvas.h"
 #include "platform/styled_text.h"
 #include "platform/user_dialogs.h"
 
@@ -22,7 +24,10 @@ struct PageText {
     std::string title;                       // the stored title; empty for a single text
     lesson::ByteRange range;                 // in the lesson's plain text
     std::vector<lesson::ByteRange> removed;  // option lines, relative to range.begin
-    std::size_t keepLength = 0;              // of the text after the removal
+    // A page script's values put in place of the placeholders, after the removal and before
+    // the cut; each keeps the format of the characters it replaces.
+    std::vector<lesson::TextReplacement> replacements;
+    std::size_t keepLength = 0;  // of the text after the removal and the replacements
     std::string text;
 };
 
@@ -74,6 +79,10 @@ class PlayerView {
     virtual bool showPicture(const std::string& /*path*/) { return false; }
     // The picture panel without a picture file (a script draws into it), or hidden.
     virtual void showPicturePanel(bool /*visible*/) {}
+    // The picture a page script drew, shown in the picture panel.
+    virtual void showScriptPicture(const platform::CanvasImage& /*picture*/) {}
+    // Where a point of the shown picture lies on the screen (a message opens beside it).
+    virtual platform::ScreenPoint picturePointOnScreen(int x, int y) { return {x, y}; }
 
     // The file dialog of "Laden"; nothing when cancelled.
     virtual std::optional<std::string> askLessonFile(const std::string& /*startFolder*/) {

@@ -24,14 +24,18 @@
 
 class QFrame;
 class QLabel;
+class QMouseEvent;
+class QPixmap;
+class QRect;
 class QPrinter;
 class QPushButton;
 class QTextDocument;
 class QTextEdit;
 
 namespace textaria::platform {
+class QtCanvas;
 class UserDialogs;
-}
+}  // namespace textaria::platform
 
 namespace textaria::player {
 
@@ -128,6 +132,8 @@ class TForm1 : public QWidget, public PlayerView {
     void hideSideList() override;
     bool showPicture(const std::string& path) override;
     void showPicturePanel(bool visible) override;
+    void showScriptPicture(const platform::CanvasImage& picture) override;
+    platform::ScreenPoint picturePointOnScreen(int x, int y) override;
     std::optional<std::string> askLessonFile(const std::string& startFolder) override;
     platform::ScreenPoint pageCorner() override;
     void openCalculator(int field, bool clearVariables) override;
@@ -168,11 +174,17 @@ class TForm1 : public QWidget, public PlayerView {
     void createLessonControls();
     void connectLessonLoader();
     int gapFieldIndex(QObject* object) const;  // 1-based, 0 when none
+    void showPixmap(const QPixmap& picture);
+    // A right click on the picture of a coordinate-system page.
+    void pictureCoordinatesClick(const QMouseEvent& event);
+    // The shown picture's size and its top-left corner in Image1, which centres it.
+    QRect shownPicture() const;
 
     LessonPlayer* player_ = nullptr;
     std::string lessonPlainText_;  // RichEdit3 as CR LF text
     QTextDocument* savedSelection_ = nullptr;
     std::unique_ptr<DialogPagePrinter> printer_;
+    std::unique_ptr<platform::QtCanvas> scriptCanvas_;  // what page scripts draw on
 
     lesson::StartupState& state_;
     platform::UserDialogs& dialogs_;

@@ -111,6 +111,7 @@ void TForm1::createLessonControls() {
     Image1 = new QLabel(Panel5);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAlignment(Qt::AlignCenter);
+    Image1->installEventFilter(this);
     auto* pictureLayout = new QVBoxLayout(Panel5);
     pictureLayout->setContentsMargins(4, 4, 4, 4);
     pictureLayout->addWidget(Image1);
@@ -183,6 +184,13 @@ int TForm1::gapFieldIndex(QObject* object) const {
     return 0;
 }
 
+void TForm1::pictureCoordinatesClick(const QMouseEvent& event) {
+    if (event.button() != Qt::RightButton || event.modifiers() != Qt::NoModifier) return;
+    const QRect shown = shownPicture();
+    const QPoint at = event.position().toPoint() - shown.topLeft();
+    player_->showCoordinates(at.x(), at.y(), shown.width(), shown.height());
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonRelease) {
@@ -197,6 +205,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     } else if (type == QEvent::MouseButtonDblClick && gapFieldIndex(watched) != 0) {
         player_->calculatorFromField(gapFieldIndex(watched));
         return true;
+    } else if (type == QEvent::MouseButtonPress && watched == Image1) {
+        pictureCoordinatesClick(*static_cast<QMouseEvent*>(event));
     } else if (type == QEvent::MouseButtonPress && watched == RichEdit1->viewport()) {
         emit calculatorReset();
         RichEdit1MouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());

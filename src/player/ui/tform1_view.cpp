@@ -1,8 +1,10 @@
 // The main window as the lesson player's view: it paints what the player decides.
 #include <QApplication>
 #include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -18,6 +20,7 @@
 #include "player/test_protocol.h"
 #include "player/texts.h"
 #include "player/ui/page_document.h"
+#include "player/ui/page_printer.h"
 #include "player/ui/panel4.h"
 #include "player/ui/tform1.h"
 #include "player/ui/tform1_look.h"
@@ -39,10 +42,6 @@ void setFieldBackground(QLineEdit& field, const QColor& colour) {
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Window, colour);
     field.setPalette(palette);
-}
-
-int docPos(std::string_view text, std::size_t offset) {
-    return static_cast<int>(lesson::documentPosition(text, offset));
 }
 
 void scrollToTop(QTextEdit& view) {
@@ -92,23 +91,7 @@ void TForm1::showSelection(int line) {
 
 void TForm1::showPageText(const PageText& page, bool readingPage) {
     setViewBackground(*RichEdit1, Qt::white);
-    const std::string_view lesson = lessonPlainText_;
-    const std::string_view body =
-        lesson.substr(page.range.begin, page.range.end - page.range.begin);
-    copyDocumentRange(*RichEdit3, docPos(lesson, page.range.begin), docPos(lesson, page.range.end),
-                      *RichEdit1->document());
-    std::vector<std::pair<int, int>> ranges;
-    for (const lesson::ByteRange& r : page.removed)
-        ranges.emplace_back(docPos(body, r.begin), docPos(body, r.end));
-    removeDocumentRanges(*RichEdit1->document(), ranges);
-    // The trailing empty and "_" lines go, as they went from the player's text.
-    const std::string shown = lesson::ui::documentPlainText(*RichEdit1->document());
-    if (page.keepLength < shown.size()) {
-        QTextCursor cursor(RichEdit1->document());
-        cursor.setPosition(docPos(shown, page.keepLength));
-        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
-    }
+    pageDocument(*RichEdit3, lessonPlainText_, page, *RichEdit1->document());
     applyPageMargins();
     RichEdit1->setVerticalScrollBarPolicy(readingPage ? Qt::ScrollBarAlwaysOn
                                                       : Qt::ScrollBarAlwaysOff);
@@ -244,6 +227,11 @@ bool TForm1::showPicture(const std::string& path) {
         showPicturePanel(false);
         return false;
     }
+    showPixmap(picture);
+    return true;
+}
+
+void TForm1::showPixmap(const QPixmap& picture) {
     Panel5->show();
     Panel5->raise();
     // Scaled to the screen's pixels, not to logical points, so it stays sharp on HiDPI screens.
@@ -252,7 +240,24 @@ bool TForm1::showPicture(const std::string& path) {
     QPixmap shown = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     shown.setDevicePixelRatio(ratio);
     Image1->setPixmap(shown);
-    return true;
+}
+
+void TForm1::showScriptPicture(const platform::CanvasImage& picture) {
+    if (picture.empty()) return;
+    const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                       picture.height, picture.width * 4, QImage::Format_RGB32);
+    showPixmap(QPixmap::fromImage(image));
+}
+
+QRect TForm1::shownPicture() const {
+    const QSize shown = Image1->pixmap().deviceIndependentSize().toSize();
+    return {QPoint((Image1->width() - shown.width()) / 2, (Image1->height() - shown.height()) / 2),
+            shown};
+}
+
+platform::ScreenPoint TForm1::picturePointOnScreen(int x, int y) {
+    const QPoint global = Image1->mapToGlobal(shownPicture().topLeft() + QPoint(x, y));
+    return {global.x(), global.y()};
 }
 
 void TForm1::showPicturePanel(bool visible) {
