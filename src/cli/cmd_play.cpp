@@ -37,9 +37,16 @@ constexpr const char* kHelp =
     "                  box (\"answer\" alone: empty; \"answer cancel\": Cancel), the 0-based\n"
     "                  button of a selection box (-1: Escape)\n"
     "  show            prints the page view's lines (\"| LINE\") and the answer fields\n"
+    "  link TEXT       clicks the first line of the shown page that contains TEXT: its\n"
+    "                  picture link \"{...}\", slide show \"{{...}}\" or file link \"<<...>>\"\n"
+    "  slide next|prev|pause|stop|tick|escape\n"
+    "                  the slide show's \"[ >> ]\", \"[ << ]\", \"[  ||  ]\" (ends it), a double\n"
+    "                  click on its picture (stop/start), one tick of its timer (with\n"
+    "                  Escape held down: escape)\n"
     "A dialog without a queued answer gets No, Cancel or Escape; messages are confirmed.\n"
     "Output, one line per event: page:, status:, message:, question:, input:, select:,\n"
-    "result:, protocol:, and \"end\" at the end of input.\n"
+    "result:, protocol:, picture: FILE (or \"hidden\"), slide: N CAPTION-LINE [| CAPTION],\n"
+    "slide: end, timer: MS (or \"off\"), and \"end\" at the end of input.\n"
     "--protocol-folder sets where protocols go (default: the current folder); --clock fixes\n"
     "their date and time; --seed N seeds every random choice (the protocol name's letters,\n"
     "page scripts), so that a run can be repeated.\n"
@@ -129,6 +136,30 @@ class ScriptedDialogs : public platform::UserDialogs, public script::InputDialog
 class TextView : public player::PlayerView {
   public:
     bool ended = false;
+    const player::LessonPlayer* player = nullptr;
+
+    bool displayPicture(const player::PictureDisplay& picture) override {
+        const std::string name = fs::path(picture.path).filename().string();
+        const auto& show = player->slideShow();
+        if (show.running()) {
+            say("slide: " + std::to_string(show.index()) + " " + picture.captionLine +
+                (picture.caption.empty() ? "" : " | " + picture.caption));
+            inShow_ = true;
+        } else {
+            say("picture: " + name);
+        }
+        pictureShown_ = true;
+        return true;
+    }
+    void showPicturePanel(bool visible) override {
+        if (inShow_ && !player->slideShow().running()) {
+            inShow_ = false;
+            say("slide: end");
+        } else if (!visible && pictureShown_) {
+            say("picture: hidden");
+        }
+        pictureShown_ = visible;
+    }
 
     void showSelection(int) override { say("page: 0"); }
     void showPageText(const player::PageText& page, bool) override {
@@ -149,6 +180,8 @@ class TextView : public player::PlayerView {
 
   private:
     std::string status_;
+    bool inShow_ = false;        // a slide is on screen
+    bool pictureShown_ = false;  // a picture is on screen
 };
 
 void show(const player::LessonPlayer& player) {
@@ -158,6 +191,36 @@ void show(const player::LessonPlayer& player) {
     if (!player.state().hasAnswerFields) return;
     for (int i = 1; i <= player.gapTable().GapCount(); ++i)
         say("field " + std::to_string(i) + ": " + player.answer(i));
+}
+
+// The slide show's timer, ticked by "slide tick" while it runs.
+class HandTimer : public player::SlideTimer {
+  public:
+    bool running = false;
+    bool escape = false;
+    bool escapeHeld() override { return escape; }
+    void startSlideTimer(int intervalMs) override {
+        running = true;
+        say("timer: " + std::to_string(intervalMs));
+    }
+    void stopSlideTimer() override {
+        if (running) say("timer: off");
+        running = false;
+    }
+};
+
+// Clicks the first line of the shown page that contains `text`; false when none does.
+bool clickLinkLine(player::LessonPlayer& player, const std::string& text) {
+    const std::string& page = player.pageText();
+    int number = 0;
+    for (const auto& span : lesson::splitLines(page)) {
+        ++number;
+        const std::string line(lesson::lineText(page, span));
+        if (line.find(text) == std::string::npos) continue;
+        player.clickLine(line, number);
+        return true;
+    }
+    return false;
 }
 
 std::optional<int> number(std::string_view text) {
@@ -176,7 +239,7 @@ std::string titleLine(const player::LessonPlayer& player, int page) {
 
 // Runs one command; false with a message for a usage error.
 bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedDialogs& dialogs,
-                std::string& error) {
+                HandTimer& timer, std::string& error) {
     const auto blank = line.find(' ');
     const std::string word = line.substr(0, blank);
     const std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
@@ -210,6 +273,25 @@ bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedD
         dialogs.answers.push_back(rest);
     } else if (word == "show") {
         show(player);
+    } else if (word == "link") {
+        if (rest.empty()) return error = "link needs a text of the line: " + line, false;
+        if (!clickLinkLine(player, rest)) say("link: no line with " + rest);
+    } else if (word == "slide") {
+        if (rest == "next") {
+            player.Label1Click();
+        } else if (rest == "prev") {
+            player.Label2Click();
+        } else if (rest == "pause") {
+            player.Label3Click();
+        } else if (rest == "stop") {
+            player.Image1DblClick();
+        } else if (rest == "tick" || rest == "escape") {
+            timer.escape = rest == "escape";
+            if (timer.running) player.Timer2Timer();
+            timer.escape = false;
+        } else {
+            return error = "slide takes next, prev, pause, stop, tick or escape: " + line, false;
+        }
     } else if (word == "key") {
         std::string name = rest;
         bool shift = false;
@@ -290,8 +372,11 @@ int run(const CommandArgs& args) {
 
     ScriptedDialogs dialogs;
     TextView view;
+    HandTimer timer;
     player::LessonPlayer player(startup, view, dialogs);
+    view.player = &player;
     player.setInputDialogs(&dialogs);
+    player.setSlideTimer(&timer);
     if (clock) player.setClock([stamp = *clock] { return stamp; });
     if (seed) player.seed(*seed);
     if (!player.openLesson(fs::absolute(lessonPath, ec).string()))
@@ -302,7 +387,7 @@ int run(const CommandArgs& args) {
     while (!view.ended && std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line.front() == '#') continue;
-        if (!runCommand(line, player, dialogs, error)) {
+        if (!runCommand(line, player, dialogs, timer, error)) {
             std::fflush(stdout);
             return fail("play", error, kExitUsage);
         }

@@ -80,7 +80,7 @@ void LessonPlayer::clearForLoad(bool keepFontChange) {
     endExternalViewer();
     stopPageMedia();
     view_.hideSideList();
-    view_.showPicturePanel(false);
+    hidePicture();
     setNavigation(false, false, false);
     view_.setCounter({});
     view_.setStatus({});
@@ -356,12 +356,15 @@ void LessonPlayer::showListPage() {
 }
 
 void LessonPlayer::clickLine(const std::string& line, int lineNumber) {
-    if (!s_.LessonOpen && !s_.SelectionArchive) return;
-    if (s_.SelectionArchive && !s_.ProjectOpen && s_.ListShown) {
+    const bool lessonOrMenu = s_.LessonOpen || s_.SelectionArchive;
+    if (lessonOrMenu && s_.SelectionArchive && !s_.ProjectOpen && s_.ListShown) {
         s_.SelectionLine = lineNumber;
         pickProject(line);
-    } else if (s_.ListMode && !s_.PageShown) {
+    } else if (lessonOrMenu && s_.ListMode && !s_.PageShown) {
         chooseFromList(line);
+    } else if (s_.PageShown && (s_.CurrentPage >= 1 || !s_.ListMode)) {
+        // A page of the lesson or a single text: the line's links.
+        runPageLinks(line);
     }
 }
 
@@ -406,7 +409,7 @@ void LessonPlayer::Button8Click() {
     if (!s_.SelectionArchive) s_.ListShown = true;
     stopPageMedia();
     view_.hideSideList();
-    view_.showPicturePanel(false);
+    hidePicture();
     setNavigation(false, false, false);
     s_.pages = lesson::splitPages(lessonText_);
     showListPage();
@@ -422,7 +425,7 @@ void LessonPlayer::showSelection() {
     s_.resetPage();
     s_.scriptOption = false;
     view_.hideSideList();
-    view_.showPicturePanel(false);
+    hidePicture();
     stopPageMedia();
     endExternalViewer();
     setNavigation(false, false, false);

@@ -18,11 +18,13 @@
 #include "lesson/startup_facts.h"
 #include "player/evaluation.h"
 #include "player/page_script.h"
+#include "player/picture_panel.h"
 #include "player/player_state.h"
 #include "player/player_view.h"
 #include "player/print_jobs.h"
 #include "player/protocol_json.h"
 #include "player/questionnaire.h"
+#include "player/slide_show.h"
 #include "player/test_protocol.h"
 
 namespace textaria::platform {
@@ -62,6 +64,7 @@ class LessonPlayer {
     // The surface page scripts draw on, shown as the picture of "@@" and "*" pages; without
     // one page scripts draw nothing.
     void setScriptCanvas(platform::Canvas* canvas);
+    void setSlideTimer(SlideTimer* timer) { slideTimer_ = timer; }
 
     const PlayerState& state() const { return s_; }
     const ScoreBook& scores() const { return scores_; }
@@ -70,8 +73,8 @@ class LessonPlayer {
     const std::string& pageText() const { return pageText_; }
     const std::string& answer(int field) const;
     bool capsLockOn() const { return s_.ChildMode && s_.capsLock; }
-    // The slide show owns this flag; the player only reads it for its refusals.
-    void setSlideShowRunning(bool running) { s_.slideShowRunning = running; }
+    const PictureState& pictures() const { return pictures_; }
+    const SlideShow& slideShow() const { return slides_; }
 
     // Loading.
     void Button3Click();                          // "Laden" / "Auswahl"
@@ -116,6 +119,23 @@ class LessonPlayer {
     void showCoordinates(int x, int y, int shownWidth, int shownHeight);
     const PageScripts& pageScripts() const { return pageScripts_; }
 
+    // Pictures (lesson_player_pictures.cpp).
+    void togglePicture();       // F1
+    void pictureWithoutZoom();  // F3
+    void askPictureZoom();      // F4
+    // The window's size and scaling, for the panel's layout.
+    void setPictureRoom(const PictureRoom& room) { room_ = room; }
+    // The learner dragged the picture panel: the next picture opens there.
+    void picturePanelMoved(PixelPoint at);
+
+    // The slide show (lesson_player_slides.cpp).
+    void Label1Click();     // "[ >> ]"
+    void Label2Click();     // "[ << ]"
+    void Label3Click();     // "[  ||  ]"
+    void Timer2Timer();     // a tick of the automatic show
+    void Image1DblClick();  // halts or resumes an automatic show
+    void askPrintSlides();  // Shift F6
+
     // Closing the window: nothing of the lesson may stay behind.
     void close();
 
@@ -137,7 +157,7 @@ class LessonPlayer {
     void prepareAnswerFields(const lesson::PreparedPage& page);
     void startPageMedia(const lesson::MediaLine& media, bool keepPicture);
     lesson::PageScriptOutcome runPageScript(int page, std::string_view pageText);
-    void showScriptPicture();
+    bool showScriptPicture();  // false when the page shows no picture of its script
     void stopPageMedia();
     void endExternalViewer();
     void showAnswerList(const EvaluationResult& result);
@@ -160,6 +180,24 @@ class LessonPlayer {
     void printTextSheets();
     bool printPictureAsShown(const std::string& path);
     lesson::ListMode listMode() const;
+    // Pictures and links.
+    bool showPictureFile(const std::string& path);
+    bool displayPictureFile(const std::string& path, const std::string& captionLine,
+                            const std::string& dragLine, const std::string& caption,
+                            const std::string& next = {});
+    PictureLayout pictureLayout(const std::string& path) const;
+    // Lays the panel out at its place and shows it; false when the picture cannot be shown.
+    bool displayPicture(PictureDisplay& picture);
+    void hidePicture();
+    void runPageLinks(const std::string& line);
+    void pictureLink(const std::string& name);
+    void externalLink(const std::string& name);
+    bool pagePictureShown() const;
+    // The slide show.
+    void startSlideShow(const std::string& name);
+    void showSlide(int index);
+    void endSlideShow();
+    void volumeIfAltHeld();
 
     lesson::StartupState& startup_;
     PlayerView& view_;
@@ -193,6 +231,14 @@ class LessonPlayer {
     std::unique_ptr<script::DrawingHost> scriptHost_;
     std::string pageScriptMessage_;  // about the script of the page being shown
     bool pageScriptRan_ = false;
+
+    PictureState pictures_;
+    PictureRoom room_;
+    std::string pagePicture_;   // the page's own picture, from its media line
+    std::string linkPicture_;   // the picture a link opened
+    std::string linkExternal_;  // the file a link opened with its associated program
+    SlideShow slides_;
+    SlideTimer* slideTimer_ = nullptr;
 };
 
 }  // namespace textaria::player

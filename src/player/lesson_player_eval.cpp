@@ -168,7 +168,7 @@ void LessonPlayer::Button7Click() {
         return;
     }
     stopPageMedia();
-    view_.showPicturePanel(false);
+    hidePicture();
     view_.hideSideList();
     gapTable_ = {};
     answers_.fill({});

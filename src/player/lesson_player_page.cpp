@@ -33,9 +33,9 @@ void LessonPlayer::resetPageOptions() {
     s_.calculatorOption = false;
     s_.calculatorClearsOption = false;
     s_.scriptOption = false;
-    s_.coordinatePage = false;
     s_.scriptPicture = false;
     s_.limitedListening = false;
+    s_.coordinatePage = false;
 }
 
 void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_view body) {
@@ -66,8 +66,11 @@ void LessonPlayer::ShowPage(int n) {
     s_.readingPage = false;
     s_.hasAnswerFields = false;
     view_.hideSideList();
-    view_.showPicturePanel(false);
+    hidePicture();
     shownPicture_.clear();
+    pagePicture_.clear();
+    linkPicture_.clear();
+    pictures_.PicturePanelOn = false;
     gapTable_ = {};
     answers_.fill({});
     savedAnswers_.clear();
@@ -160,10 +163,15 @@ void LessonPlayer::prepareAnswerFields(const lesson::PreparedPage& page) {
 
 void LessonPlayer::startPageMedia(const lesson::MediaLine& media, bool keepPicture) {
     const std::string picture = media.picture.empty() ? "" : lessonFilePath(media.picture);
-    if (fileExists(picture) && view_.showPicture(picture))
-        shownPicture_ = picture;
-    else
-        view_.showPicturePanel(keepPicture);
+    if (fileExists(picture) && showPictureFile(picture)) {
+        pagePicture_ = picture;
+    } else if (keepPicture) {
+        // The page's script draws into the panel: it counts as the page's picture.
+        view_.showPicturePanel(true);
+        pictures_.panelShown = pictures_.PicturePanelOn = true;
+    } else {
+        hidePicture();
+    }
     if (!media_) return;
     const std::string sound = media.sound.empty() ? "" : lessonFilePath(media.sound);
     if (fileExists(sound)) {
@@ -212,10 +220,13 @@ void LessonPlayer::showSingleText() {
     endExternalViewer();
     const std::string picture = lessonFilePath(s_.LessonBaseName + ".jpg");
     shownPicture_.clear();
-    if (fileExists(picture) && view_.showPicture(picture))
-        shownPicture_ = picture;
+    pagePicture_.clear();
+    linkPicture_.clear();
+    pictures_.PicturePanelOn = false;
+    if (fileExists(picture) && showPictureFile(picture))
+        pagePicture_ = picture;
     else
-        view_.showPicturePanel(false);
+        hidePicture();
     if (media_) {
         const std::string sound = lessonFilePath(s_.LessonBaseName + ".mp3");
         if (fileExists(sound)) {

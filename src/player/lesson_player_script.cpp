@@ -46,13 +46,19 @@ lesson::PageScriptOutcome LessonPlayer::runPageScript(int page, std::string_view
     return outcome.page;
 }
 
-void LessonPlayer::showScriptPicture() {
-    if (!pageScriptRan_ || !scriptDrawing_) return;
+bool LessonPlayer::showScriptPicture() {
+    if (!pageScriptRan_ || !scriptDrawing_) return false;
     // A coordinate-system page shows the script's graphic; a "*" page shows it unless it
     // has a picture file of its own.
-    if (!s_.coordinatePage && !(s_.scriptPicture && shownPicture_.empty())) return;
-    shownPicture_.clear();
-    view_.showScriptPicture(scriptDrawing_->surface.snapshot());
+    if (!s_.coordinatePage && !(s_.scriptPicture && pagePicture_.empty())) return false;
+    PictureDisplay picture;
+    picture.image = scriptDrawing_->surface.snapshot();
+    // No quick zoom: the coordinates of a click rely on the picture as the script drew it.
+    picture.layout = layoutPicture({picture.image.width, picture.image.height}, room_.area,
+                                   room_.screenHeight, std::nullopt, room_.captionHeight);
+    picture.captionLine = texts::kPictureCaptionLine;
+    picture.dragLine = texts::kPictureDragLine;
+    return displayPicture(picture);
 }
 
 void LessonPlayer::showCoordinates(int x, int y, int shownWidth, int shownHeight) {

@@ -13,6 +13,7 @@
 #include "platform/canvas.h"
 #include "platform/styled_text.h"
 #include "platform/user_dialogs.h"
+#include "player/picture_panel.h"
 
 namespace textaria::player {
 
@@ -79,10 +80,12 @@ class PlayerView {
     virtual bool showPicture(const std::string& /*path*/) { return false; }
     // The picture panel without a picture file (a script draws into it), or hidden.
     virtual void showPicturePanel(bool /*visible*/) {}
-    // The picture a page script drew, shown in the picture panel.
-    virtual void showScriptPicture(const platform::CanvasImage& /*picture*/) {}
     // Where a point of the shown picture lies on the screen (a message opens beside it).
     virtual platform::ScreenPoint picturePointOnScreen(int x, int y) { return {x, y}; }
+    // A picture laid out by the player; false when it cannot be read (the panel stays hidden).
+    virtual bool displayPicture(const PictureDisplay& picture) { return showPicture(picture.path); }
+    // The slide-show panel with "[ >> ]", "[ << ]" and "[  ||  ]".
+    virtual void showSlidePanel(bool /*visible*/) {}
 
     // The file dialog of "Laden"; nothing when cancelled.
     virtual std::optional<std::string> askLessonFile(const std::string& /*startFolder*/) {

@@ -139,4 +139,32 @@ inline constexpr const char* kQuitButton = "Quit";
 inline constexpr const char* kPressPlayFirst = "Zuerst PLAY drücken !";
 inline constexpr const char* kPressRecFirst = "Zuerst REC drücken !";
 
+// Pictures and the slide show.
+inline constexpr const char* kPictureCaptionLine =
+    "<F1> = Ein/Aus   <F3,F4> = Bildgröße  <F5> = Drucken";
+inline constexpr const char* kPictureDragLine = "[Bild hier verschieben]";
+inline constexpr const char* kPictureZoomTitle = "Grafik-Zoom";
+inline constexpr const char* kPictureZoomPrompt = "0 = No Zoom (default)\r1, 2, 3 = Quick Zoom \r ";
+inline constexpr const char* kPictureZoomDefault = "0";
+inline constexpr const char* kNoZoomOnCoordinates =
+    "Grafik-Zoom bei Koordinaten-Systemen nicht möglich !";
+inline constexpr const char* kSlideShowQuestionCaption = " Diashow manuell abspielen ? ";
+inline constexpr const char* kSlideShowQuestion = "[Ja] = manuell\r[Nein] = automatisch";
+inline constexpr const char* kSlideTimeTitle = "Darbietungszeit der Bilder";
+inline constexpr const char* kSlideTimePrompt = "(3 bis 9 Sekunden)";
+inline constexpr const char* kSlideTimeDefault = "6";
+inline constexpr const char* kManualShowSounds =
+    "Diashow:  [ >> ], [ << ], [ || ].  [F5] = Print.  [Alt] = Lautstärke.";
+inline constexpr const char* kManualShowSilent =
+    "Diashow:  [ >> ], [ << ], [ || ].  [F5] = Print.  [Shift F6] = Allprint.";
+inline constexpr const char* kAutomaticShowSounds =
+    "Automatische Diashow. <Alt> = Lautstärke. <Esc> = Ende.";
+inline constexpr const char* kAutomaticShowSilent =
+    "<Bild doppelt anklicken> = Stop/Start. <Esc> = Ende.";
+inline constexpr const char* kSlideCaptionSize = " / <F3,F4> = Bildgröße";
+inline constexpr const char* kLastSlide = " / <Letztes Bild>";
+inline constexpr const char* kSlideForward = "[ >> ]";
+inline constexpr const char* kSlideBack = "[ << ]";
+inline constexpr const char* kSlidePause = "[  ||  ]";
+
 }  // namespace textaria::player::texts

@@ -23,9 +23,9 @@ struct PictureView : PlayerView {
         replacements = page.replacements;
     }
     void setStatus(const std::string& text) override { status = text; }
-    void showScriptPicture(const platform::CanvasImage& picture) override {
-        if (!picture.empty()) ++scriptPictures;
-        picturePanel = true;
+    bool displayPicture(const PictureDisplay& picture) override {
+        if (!picture.image.empty()) ++scriptPictures;
+        return picturePanel = true;
     }
     void showPicturePanel(bool visible) override { picturePanel = visible; }
     platform::ScreenPoint picturePointOnScreen(int x, int y) override { return {x + 100, y}; }

@@ -67,7 +67,11 @@ TForm1::TForm1(lesson::StartupState& state, platform::UserDialogs& dialogs,
 }
 
 TForm1::~TForm1() {
-    if (player_) player_->setPrinter(nullptr);  // the player may outlive the window
+    if (player_) {
+        // The player may outlive the window.
+        player_->setPrinter(nullptr);
+        player_->setSlideTimer(nullptr);
+    }
     if (!closedDown_) FormClose();
 }
 
@@ -82,6 +86,8 @@ void TForm1::attach(LessonPlayer& player) {
     const int side = script::surfaceSideForScreen(screen ? screen->geometry().height() : 1080);
     scriptCanvas_ = std::make_unique<platform::QtCanvas>(side, side);
     player.setScriptCanvas(scriptCanvas_.get());
+    player.setSlideTimer(this);
+    updatePictureRoom();
 }
 
 void TForm1::FormCreate() {

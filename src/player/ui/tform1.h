@@ -21,16 +21,17 @@
 #include "player/lesson_player.h"
 #include "player/player_state.h"
 #include "player/player_view.h"
+#include "player/slide_show.h"
+#include "player/ui/picture_cache.h"
 
 class QFrame;
 class QLabel;
 class QMouseEvent;
-class QPixmap;
-class QRect;
 class QPrinter;
 class QPushButton;
 class QTextDocument;
 class QTextEdit;
+class QTimer;
 
 namespace textaria::platform {
 class QtCanvas;
@@ -43,7 +44,7 @@ class ExternalPrograms;
 class Panel4;
 class DialogPagePrinter;
 
-class TForm1 : public QWidget, public PlayerView {
+class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     Q_OBJECT
 
   public:
@@ -87,6 +88,13 @@ class TForm1 : public QWidget, public PlayerView {
     QTextEdit* RichEdit2 = nullptr;
     QFrame* Panel5 = nullptr;  // picture
     QLabel* Image1 = nullptr;
+    QLabel* Label18 = nullptr;  // the picture's caption line
+    QLabel* Label34 = nullptr;  // the picture's drag line
+    QFrame* Panel2 = nullptr;   // the slide show's buttons
+    QLabel* Label1 = nullptr;   // "[ >> ]"
+    QLabel* Label2 = nullptr;   // "[ << ]"
+    QLabel* Label3 = nullptr;   // "[  ||  ]"
+    QTimer* Timer2 = nullptr;   // the automatic slide show
     player::Panel4* Panel4 = nullptr;
     QTextDocument* RichEdit3 = nullptr;  // the whole lesson text, never shown
     lesson::ui::GapFields gapFields{};   // Edit1 .. Edit20
@@ -130,15 +138,21 @@ class TForm1 : public QWidget, public PlayerView {
     void setLoadButton(const std::string& text, bool visible) override;
     void showSideList(SideList kind, const std::vector<std::string>& lines) override;
     void hideSideList() override;
-    bool showPicture(const std::string& path) override;
+    bool displayPicture(const PictureDisplay& picture) override;
     void showPicturePanel(bool visible) override;
-    void showScriptPicture(const platform::CanvasImage& picture) override;
+    void showSlidePanel(bool visible) override;
     platform::ScreenPoint picturePointOnScreen(int x, int y) override;
     std::optional<std::string> askLessonFile(const std::string& startFolder) override;
     platform::ScreenPoint pageCorner() override;
     void openCalculator(int field, bool clearVariables) override;
     void printPageView() override;
     void endProgram() override;
+
+    // SlideTimer.
+    void startSlideTimer(int intervalMs) override;
+    void stopSlideTimer() override;
+    bool escapeHeld() override { return escapeDown_; }
+    bool altHeld() override;
 
   signals:
     // The first activation after start has run; with an appended archive the lesson loader
@@ -159,6 +173,7 @@ class TForm1 : public QWidget, public PlayerView {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void FormCreate();
@@ -172,13 +187,15 @@ class TForm1 : public QWidget, public PlayerView {
     void enterFullScreen();
 
     void createLessonControls();
+    void createPictureControls();
+    // Mouse events of the picture panel and the slide-show buttons; true when handled.
+    bool pictureEvent(QObject* watched, QEvent* event);
+    // Tells the player how large the picture area is at the window's present scale.
+    void updatePictureRoom();
     void connectLessonLoader();
     int gapFieldIndex(QObject* object) const;  // 1-based, 0 when none
-    void showPixmap(const QPixmap& picture);
     // A right click on the picture of a coordinate-system page.
     void pictureCoordinatesClick(const QMouseEvent& event);
-    // The shown picture's size and its top-left corner in Image1, which centres it.
-    QRect shownPicture() const;
 
     LessonPlayer* player_ = nullptr;
     std::string lessonPlainText_;  // RichEdit3 as CR LF text
@@ -190,6 +207,11 @@ class TForm1 : public QWidget, public PlayerView {
     platform::UserDialogs& dialogs_;
     ExternalPrograms& programs_;
     bool closedDown_ = false;
+
+    PictureCache pictureCache_;
+    bool pictureDragging_ = false;
+    QPoint pictureDragOffset_;
+    bool escapeDown_ = false;
 };
 
 }  // namespace textaria::player

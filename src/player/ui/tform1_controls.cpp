@@ -34,7 +34,6 @@ constexpr QRect kRepeatDesign{680, 5, 72, 30};
 constexpr QRect kCounterDesign{754, 5, 96, 30};
 // Wide enough for the calculator hint, the longest status text, at 1366 x 768.
 constexpr QRect kStatusDesign{852, 5, 506, 30};
-constexpr QRect kPictureDesign{936, 56, 414, 316};
 constexpr QRect kListDesign{1036, 384, 314, 340};
 
 QPushButton* makeButton(QWidget* parent, const char* name, const char* text, const QRect& place) {
@@ -103,19 +102,7 @@ void TForm1::createLessonControls() {
     Panel1->setTextFormat(Qt::PlainText);
     Panel1->setWordWrap(true);
 
-    Panel5 = new QFrame(this);
-    Panel5->setObjectName(QStringLiteral("Panel5"));
-    Panel5->setGeometry(kPictureDesign);
-    Panel5->setFrameShape(QFrame::Panel);
-    Panel5->setAutoFillBackground(true);
-    Image1 = new QLabel(Panel5);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->installEventFilter(this);
-    auto* pictureLayout = new QVBoxLayout(Panel5);
-    pictureLayout->setContentsMargins(4, 4, 4, 4);
-    pictureLayout->addWidget(Image1);
-    Panel5->hide();
+    createPictureControls();
 
     Panel3 = new QFrame(this);
     Panel3->setObjectName(QStringLiteral("Panel3"));
@@ -184,14 +171,8 @@ int TForm1::gapFieldIndex(QObject* object) const {
     return 0;
 }
 
-void TForm1::pictureCoordinatesClick(const QMouseEvent& event) {
-    if (event.button() != Qt::RightButton || event.modifiers() != Qt::NoModifier) return;
-    const QRect shown = shownPicture();
-    const QPoint at = event.position().toPoint() - shown.topLeft();
-    player_->showCoordinates(at.x(), at.y(), shown.width(), shown.height());
-}
-
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (pictureEvent(watched, event)) return true;
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -205,8 +186,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     } else if (type == QEvent::MouseButtonDblClick && gapFieldIndex(watched) != 0) {
         player_->calculatorFromField(gapFieldIndex(watched));
         return true;
-    } else if (type == QEvent::MouseButtonPress && watched == Image1) {
-        pictureCoordinatesClick(*static_cast<QMouseEvent*>(event));
     } else if (type == QEvent::MouseButtonPress && watched == RichEdit1->viewport()) {
         emit calculatorReset();
         RichEdit1MouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
@@ -222,7 +201,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         switch (key->key()) {
             case Qt::Key_PageDown:
             case Qt::Key_PageUp:
+            case Qt::Key_F1:
             case Qt::Key_F2:
+            case Qt::Key_F3:
+            case Qt::Key_F4:
             case Qt::Key_F5:
             case Qt::Key_F6:
             case Qt::Key_F9:
@@ -266,13 +248,24 @@ void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
             else
                 player_->childJumpLast();
             break;
+        case Qt::Key_F1:
+            if (!(modifiers & (Qt::ControlModifier | Qt::ShiftModifier))) player_->togglePicture();
+            break;
+        case Qt::Key_F3:
+            player_->pictureWithoutZoom();
+            break;
+        case Qt::Key_F4:
+            player_->askPictureZoom();
+            break;
         case Qt::Key_F5:
             player_->printShownPicture();
             break;
         case Qt::Key_F6:
             if (modifiers & Qt::ControlModifier)
                 player_->PrintTextAndPicture();
-            else if (!(modifiers & Qt::ShiftModifier))  // Shift F6 belongs to the slide show
+            else if (modifiers & Qt::ShiftModifier)
+                player_->askPrintSlides();
+            else
                 player_->printTextAndPictures();
             break;
         case Qt::Key_F9:

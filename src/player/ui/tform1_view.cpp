@@ -221,50 +221,6 @@ void TForm1::hideSideList() {
     Panel3->hide();
 }
 
-bool TForm1::showPicture(const std::string& path) {
-    QPixmap picture(QString::fromStdString(path));
-    if (picture.isNull()) {
-        showPicturePanel(false);
-        return false;
-    }
-    showPixmap(picture);
-    return true;
-}
-
-void TForm1::showPixmap(const QPixmap& picture) {
-    Panel5->show();
-    Panel5->raise();
-    // Scaled to the screen's pixels, not to logical points, so it stays sharp on HiDPI screens.
-    const qreal ratio = Image1->devicePixelRatioF();
-    const QSize room = (Panel5->contentsRect().size() - QSize(8, 8)) * ratio;
-    QPixmap shown = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    shown.setDevicePixelRatio(ratio);
-    Image1->setPixmap(shown);
-}
-
-void TForm1::showScriptPicture(const platform::CanvasImage& picture) {
-    if (picture.empty()) return;
-    const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
-                       picture.height, picture.width * 4, QImage::Format_RGB32);
-    showPixmap(QPixmap::fromImage(image));
-}
-
-QRect TForm1::shownPicture() const {
-    const QSize shown = Image1->pixmap().deviceIndependentSize().toSize();
-    return {QPoint((Image1->width() - shown.width()) / 2, (Image1->height() - shown.height()) / 2),
-            shown};
-}
-
-platform::ScreenPoint TForm1::picturePointOnScreen(int x, int y) {
-    const QPoint global = Image1->mapToGlobal(shownPicture().topLeft() + QPoint(x, y));
-    return {global.x(), global.y()};
-}
-
-void TForm1::showPicturePanel(bool visible) {
-    if (!visible) Image1->clear();
-    Panel5->setVisible(visible);
-}
-
 std::optional<std::string> TForm1::askLessonFile(const std::string& startFolder) {
     if (chooseLessonFile) return chooseLessonFile(startFolder);
     QFileDialog dialog(this, QString(), QString::fromStdString(startFolder),
