@@ -55,11 +55,12 @@ void drawCaption(QImage& image, const std::string& text, int dpi) {
                      QString::fromStdString(text));
 }
 
-// A picture drawn in memory, at the size it is shown.
+// A picture drawn in memory, at the size it is shown. The copy owns its pixels: the picture
+// in memory goes, the shown one stays.
 QImage scaledCanvasImage(const platform::CanvasImage& picture, QSize size) {
     const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
                        picture.height, picture.width * 4, QImage::Format_RGB32);
-    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image.copy().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 }  // namespace
