@@ -31,8 +31,9 @@ constexpr const char* kHelp =
     "  open N          click the title of page N on the list page\n"
     "  dn | up | rep   the buttons \"[ Dn ]\", \"[ Up ]\", \"[ Rep ]\"\n"
     "  type I TEXT     answer field I (1-based) holds TEXT (the rest of the line)\n"
-    "  bewerten | luecken | liste | beenden      the buttons of those names\n"
-    "  key NAME        F1..F12, pagedown, pageup, escape, enter I; prefix shift+ or ctrl+\n"
+    "  bewerten | luecken | liste | beenden | hilfe   the buttons of those names\n"
+    "  key NAME        F1..F12, pagedown, pageup, escape, enter I (Enter in answer field I);\n"
+    "                  prefix shift+ or ctrl+ (alt+ or a mix matches no key of the window)\n"
     "  answer TEXT     queues an answer for the next dialog: yes / no, the text of an input\n"
     "                  box (\"answer\" alone: empty; \"answer cancel\": Cancel), the 0-based\n"
     "                  button of a selection box (-1: Escape)\n"
@@ -46,7 +47,9 @@ constexpr const char* kHelp =
     "A dialog without a queued answer gets No, Cancel or Escape; messages are confirmed.\n"
     "Output, one line per event: page:, status:, message:, question:, input:, select:,\n"
     "result:, protocol:, picture: FILE (or \"hidden\"), slide: N CAPTION-LINE [| CAPTION],\n"
-    "slide: end, timer: MS (or \"off\"), and \"end\" at the end of input.\n"
+    "slide: end, timer: MS (or \"off\"), help: (\"? LINE\" for each line of the help shown),\n"
+    "and \"end\" at the end of input. Keys that only change the window (F7, F8, F12,\n"
+    "Ctrl F1) print nothing.\n"
     "--protocol-folder sets where protocols go (default: the current folder); --clock fixes\n"
     "their date and time; --seed N seeds every random choice (the protocol name's letters,\n"
     "page scripts), so that a run can be repeated.\n"
@@ -177,6 +180,11 @@ class TextView : public player::PlayerView {
         say(std::string(json ? "protocol-json: " : "protocol: ") + path);
     }
     void endProgram() override { ended = true; }
+    void showHelp(const std::vector<std::string>& lines) override {
+        say("help: shown");
+        for (const auto& line : lines) say("? " + line);
+    }
+    void hideHelp() override { say("help: hidden"); }
 
   private:
     std::string status_;
@@ -230,6 +238,44 @@ std::optional<int> number(std::string_view text) {
     return value;
 }
 
+struct KeyStroke {
+    player::Key key;
+    player::Modifier modifier;
+};
+
+// "F1".."F12", "pagedown", "pageup", "escape", each with the prefixes "shift+", "ctrl+" or
+// "alt+" (lower case); Shift or Ctrl alone is a modifier of its own, any mix is another.
+std::optional<KeyStroke> keyStroke(std::string_view name) {
+    bool shift = false, ctrl = false, alt = false;
+    for (;;) {
+        if (name.rfind("shift+", 0) == 0) {
+            shift = true;
+            name.remove_prefix(6);
+        } else if (name.rfind("ctrl+", 0) == 0) {
+            ctrl = true;
+            name.remove_prefix(5);
+        } else if (name.rfind("alt+", 0) == 0) {
+            alt = true;
+            name.remove_prefix(4);
+        } else {
+            break;
+        }
+    }
+    const int count = int(shift) + int(ctrl) + int(alt);
+    const player::Modifier modifier = count == 0         ? player::Modifier::None
+                                      : count > 1 || alt ? player::Modifier::Other
+                                      : shift            ? player::Modifier::Shift
+                                                         : player::Modifier::Ctrl;
+    if (name == "pagedown") return KeyStroke{player::Key::PageDown, modifier};
+    if (name == "pageup") return KeyStroke{player::Key::PageUp, modifier};
+    if (name == "escape") return KeyStroke{player::Key::Escape, modifier};
+    if (name.size() < 2 || name[0] != 'f') return std::nullopt;
+    const auto n = number(name.substr(1));
+    if (!n || *n < 1 || *n > 12) return std::nullopt;
+    return KeyStroke{static_cast<player::Key>(static_cast<int>(player::Key::F1) + *n - 1),
+                     modifier};
+}
+
 // The line of the list page that carries page N's title.
 std::string titleLine(const player::LessonPlayer& player, int page) {
     const auto& pages = player.state().pages.pages;
@@ -269,6 +315,8 @@ bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedD
         player.Button8Click();
     } else if (word == "beenden") {
         player.Button7Click();
+    } else if (word == "hilfe") {
+        player.Button1Click();
     } else if (word == "answer") {
         dialogs.answers.push_back(rest);
     } else if (word == "show") {
@@ -293,39 +341,14 @@ bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedD
             return error = "slide takes next, prev, pause, stop, tick or escape: " + line, false;
         }
     } else if (word == "key") {
-        std::string name = rest;
-        bool shift = false;
-        if (name.rfind("shift+", 0) == 0) {
-            shift = true;
-            name = name.substr(6);
-        } else if (name.rfind("ctrl+", 0) == 0) {
-            name = name.substr(5);
-        }
-        const std::string lower = lesson::asciiLowerCase(name);
-        if (lower == "pagedown") {
-            player.Label20Click();
-        } else if (lower == "pageup") {
-            player.Label21Click();
-        } else if (lower.rfind("enter ", 0) == 0) {
+        const auto lower = lesson::asciiLowerCase(rest);
+        if (lower.rfind("enter ", 0) == 0) {
             const auto field = number(lower.substr(6));
             if (!field || *field < 1 || *field > lesson::kMaxGaps)
                 return error = "answer field out of range (1 to 20): " + line, false;
             player.enterInField(*field);
-        } else if (lower == "f2") {
-            if (shift)
-                player.childJumpFirst();
-            else
-                player.childJumpLast();
-        } else if (lower == "f9") {
-            player.childJumpInput();
-        } else if (lower == "f11") {
-            player.screenCorrection();
-        } else if (lower == "f12") {
-            player.calculatorKey();
-        } else if (lower == "escape" ||
-                   (lower.size() >= 2 && lower[0] == 'f' && number(lower.substr(1)) &&
-                    *number(lower.substr(1)) >= 1 && *number(lower.substr(1)) <= 12)) {
-            // Keys of pictures, printing and media: nothing of them plays without windows.
+        } else if (const auto stroke = keyStroke(lower)) {
+            player.keyUp(stroke->key, stroke->modifier);
         } else {
             return error = "unknown key: " + rest, false;
         }

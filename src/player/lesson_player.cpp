@@ -13,6 +13,7 @@
 #include "platform/user_dialogs.h"
 #include "player/media_control.h"
 #include "player/texts.h"
+#include "script/draw_context.h"
 #include "script/draw_host.h"
 
 namespace textaria::player {
@@ -29,7 +30,9 @@ bool isArchiveName(const std::string& name) {
 
 LessonPlayer::LessonPlayer(lesson::StartupState& startup, PlayerView& view,
                            platform::UserDialogs& dialogs)
-    : startup_(startup), view_(view), dialogs_(dialogs) {}
+    : startup_(startup), view_(view), dialogs_(dialogs) {
+    graphicsTextSize_ = script::standardGraphicsTextSize({});
+}
 
 const std::string& LessonPlayer::answer(int field) const {
     static const std::string none;
@@ -130,6 +133,7 @@ void LessonPlayer::Button3Click() {
     }
 
     s_.scriptOption = false;
+    hideHelp();
     if (!dialogs_.askYesNo(lesson::texts::kLoadQuestion, lesson::texts::kQuestionCaption)) return;
     startup_.facts.ArchiveAppended = false;
     startup_.appendedArchivePath.clear();
@@ -400,12 +404,14 @@ void LessonPlayer::Button8Click() {
             return;
         case ListStep::NoPageList:
             endExternalViewer();
+            hideHelp();
             dialogs_.information(lesson::texts::kNoPageList);
             return;
         case ListStep::ShowList:
             break;
     }
     endExternalViewer();
+    hideHelp();
     if (!s_.SelectionArchive) s_.ListShown = true;
     stopPageMedia();
     view_.hideSideList();

@@ -17,6 +17,7 @@
 #include "lesson/project_list.h"
 #include "lesson/startup_facts.h"
 #include "player/evaluation.h"
+#include "player/key_map.h"
 #include "player/page_script.h"
 #include "player/picture_panel.h"
 #include "player/player_state.h"
@@ -65,6 +66,9 @@ class LessonPlayer {
     // one page scripts draw nothing.
     void setScriptCanvas(platform::Canvas* canvas);
     void setSlideTimer(SlideTimer* timer) { slideTimer_ = timer; }
+    // The script graphics whose text size F10 changes; without them the player keeps a size
+    // of its own.
+    void setScriptDrawing(script::DrawingContext* drawing) { drawing_ = drawing; }
 
     const PlayerState& state() const { return s_; }
     const ScoreBook& scores() const { return scores_; }
@@ -98,7 +102,6 @@ class LessonPlayer {
 
     // Answers and evaluation.
     void setAnswer(int field, const std::string& text);  // field 1-based
-    void enterInField(int field);                        // Enter in an answer field
     void Button6Click();                                 // "Bewerten"
     void Button5Click();                                 // "Lücken"
     void Button7Click();                                 // "Beenden"
@@ -135,6 +138,11 @@ class LessonPlayer {
     void Timer2Timer();     // a tick of the automatic show
     void Image1DblClick();  // halts or resumes an automatic show
     void askPrintSlides();  // Shift F6
+    // The keys of the main window: a released key, and Enter pressed in an answer field.
+    void keyUp(Key key, Modifier modifier);
+    void enterInField(int field);
+    void Button1Click();  // "Hilfe"
+    int graphicsTextSize() const;
 
     // Closing the window: nothing of the lesson may stay behind.
     void close();
@@ -198,6 +206,10 @@ class LessonPlayer {
     void showSlide(int index);
     void endSlideShow();
     void volumeIfAltHeld();
+    KeyFacts keyFacts() const;
+    void hideHelp();
+    void stepGraphicsTextSize(int step);
+    void toggleFullScreen();
 
     lesson::StartupState& startup_;
     PlayerView& view_;
@@ -239,6 +251,8 @@ class LessonPlayer {
     std::string linkExternal_;  // the file a link opened with its associated program
     SlideShow slides_;
     SlideTimer* slideTimer_ = nullptr;
+    script::DrawingContext* drawing_ = nullptr;
+    int graphicsTextSize_ = 0;  // without script graphics
 };
 
 }  // namespace textaria::player

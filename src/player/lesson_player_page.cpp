@@ -33,9 +33,9 @@ void LessonPlayer::resetPageOptions() {
     s_.calculatorOption = false;
     s_.calculatorClearsOption = false;
     s_.scriptOption = false;
-    s_.scriptPicture = false;
     s_.limitedListening = false;
-    s_.coordinatePage = false;
+    s_.coordinateSystemPage = false;
+    s_.scriptPicture = false;
 }
 
 void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_view body) {
@@ -46,9 +46,9 @@ void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_
     s_.calculatorOption = options.has(Marker::Calculator);
     s_.calculatorClearsOption = options.has(Marker::CalculatorClears);
     s_.scriptOption = options.has(Marker::Script);
-    s_.coordinatePage = s_.scriptOption && options.has(Marker::ScriptGraphic);
-    s_.scriptPicture = options.has(Marker::KeepPicture);
     s_.limitedListening = options.has(Marker::LimitedSound);
+    s_.coordinateSystemPage = s_.scriptOption && options.has(Marker::ScriptGraphic);
+    s_.scriptPicture = options.has(Marker::KeepPicture);
 }
 
 void LessonPlayer::ShowPage(int n) {
@@ -284,6 +284,7 @@ void LessonPlayer::Button13Click() {
         dialogs_.information(texts::kFontChangeOnlyInTextPages);
         return;
     }
+    hideHelp();
     const auto typed = dialogs_.inputBox(texts::kFontChangeTitle, texts::kFontChangePrompt,
                                          s_.lastFontChangeInput);
     if (!typed) return;
@@ -303,6 +304,7 @@ void LessonPlayer::screenCorrection() {
         dialogs_.information(lesson::texts::kRescaleOnlyAfterSelection);
         return;
     }
+    hideHelp();
     endExternalViewer();
     if (!dialogs_.askYesNo(lesson::texts::kRescaleQuestion)) return;
     stopPageMedia();

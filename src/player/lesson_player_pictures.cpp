@@ -34,7 +34,7 @@ bool LessonPlayer::showPictureFile(const std::string& path) {
 }
 
 PictureLayout LessonPlayer::pictureLayout(const std::string& path) const {
-    const std::optional<double> zoom = pictures_.QuickZoom && !s_.coordinatePage
+    const std::optional<double> zoom = pictures_.QuickZoom && !s_.coordinateSystemPage
                                            ? std::optional(pictures_.ZoomFactor)
                                            : std::nullopt;
     return layoutPicture(pictureFileSize(path).value_or(PixelSize{}), room_.area,
@@ -142,7 +142,7 @@ void LessonPlayer::externalLink(const std::string& name) {
 }
 
 void LessonPlayer::togglePicture() {
-    if (!pictures_.PicturePanelOn && !s_.coordinatePage) return;
+    if (!pictures_.PicturePanelOn && !s_.coordinateSystemPage) return;
     if (pictures_.panelShown) {
         hidePicture();
     } else if (isFile(shownPicture_)) {
@@ -158,7 +158,7 @@ void LessonPlayer::togglePicture() {
 }
 
 void LessonPlayer::pictureWithoutZoom() {
-    if (!pictures_.PicturePanelOn && !s_.coordinatePage) return;
+    if (!pictures_.PicturePanelOn && !s_.coordinateSystemPage) return;
     pictures_.QuickZoom = false;
     pictureScale_ = kLargePictureScale;
     if (!isFile(shownPicture_)) return;
@@ -169,8 +169,8 @@ void LessonPlayer::pictureWithoutZoom() {
 }
 
 void LessonPlayer::askPictureZoom() {
-    if (!pictures_.PicturePanelOn && !s_.coordinatePage) return;
-    if (s_.coordinatePage) {
+    if (!pictures_.PicturePanelOn && !s_.coordinateSystemPage) return;
+    if (s_.coordinateSystemPage) {
         dialogs_.information(texts::kNoZoomOnCoordinates);
         return;
     }

@@ -35,6 +35,7 @@ void LessonPlayer::Button4Click() {
     }
     if (s_.TestMode) return;
     endExternalViewer();
+    hideHelp();
     if (pageTextEmpty()) {
         dialogs_.information(texts::kNoText);
         return;

@@ -36,6 +36,8 @@ lesson::PageScriptOutcome LessonPlayer::runPageScript(int page, std::string_view
     if (scriptDrawing_) {
         // Every page display starts from a white picture.
         scriptDrawing_->shown = false;
+        // The graphics text size is the script editor's (F10).
+        if (drawing_) scriptDrawing_->graphicsTextSize = drawing_->graphicsTextSize;
         script::clearSurface(*scriptDrawing_);
         services.drawing = scriptDrawing_.get();
         services.host = scriptHost_.get();
@@ -50,7 +52,7 @@ bool LessonPlayer::showScriptPicture() {
     if (!pageScriptRan_ || !scriptDrawing_) return false;
     // A coordinate-system page shows the script's graphic; a "*" page shows it unless it
     // has a picture file of its own.
-    if (!s_.coordinatePage && !(s_.scriptPicture && pagePicture_.empty())) return false;
+    if (!s_.coordinateSystemPage && !(s_.scriptPicture && pagePicture_.empty())) return false;
     PictureDisplay picture;
     picture.image = scriptDrawing_->surface.snapshot();
     // No quick zoom: the coordinates of a click rely on the picture as the script drew it.
@@ -62,7 +64,7 @@ bool LessonPlayer::showScriptPicture() {
 }
 
 void LessonPlayer::showCoordinates(int x, int y, int shownWidth, int shownHeight) {
-    if (!s_.coordinatePage || !scriptDrawing_ || shownWidth <= 0 || shownHeight <= 0) return;
+    if (!s_.coordinateSystemPage || !scriptDrawing_ || shownWidth <= 0 || shownHeight <= 0) return;
     const double r = scriptDrawing_->range;
     const double w = shownWidth;
     const double h = shownHeight;

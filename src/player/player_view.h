@@ -97,6 +97,13 @@ class PlayerView {
     virtual void openCalculator(int /*field*/, bool /*clearVariables*/) {}
     // F11: rescales the window with the correction factor K.
     virtual void rescale(double /*k*/) {}
+    // The help memo in front of the page view, or hidden.
+    virtual void showHelp(const std::vector<std::string>& /*lines*/) {}
+    virtual void hideHelp() {}
+    // Ctrl F1: the script editor window, modally.
+    virtual void openScriptEditor() {}
+    // F8: the window over the whole screen, or the normal maximised window.
+    virtual void setFullScreen(bool /*fullScreen*/) {}
     // Prints the page view (the test protocol).
     virtual void printPageView() {}
     // Events a front end may want to report.

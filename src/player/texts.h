@@ -9,6 +9,9 @@ namespace textaria::player::texts {
 
 // The calculator from the lesson page.
 inline constexpr const char* kCalculatorLocked = " Taschenrechner gesperrt ! ";
+// F4 on a page whose picture is the script's coordinate system.
+inline constexpr const char* kNoZoomOnCoordinates =
+    "Grafik-Zoom bei Koordinaten-Systemen nicht möglich !";
 
 // Paging.
 inline constexpr const char* kEvaluateFirst = "Bitte zuerst <<Bewerten>> ausführen!";
@@ -66,6 +69,61 @@ inline constexpr const char* kFontChangePrompt =
     "\r    \r Hinweis: Die Schriftänderungen erfolgen nur  \r in Textseiten, aber NICHT in "
     "Auswahlmenüs.   "
     "\r  ";
+
+// The help memo of "Hilfe": the boxed title, the command lines (groups of buttons, function
+// keys and page labels, separated by an empty line) and the description.
+inline constexpr const char* kHelpButton = "Hilfe";
+inline constexpr const char* kHelpTitle[] = {
+    "  +----------------------------------------------------+",
+    "  |    T E X T A R I A    -    Lückentexte am PC       |",
+    "  +----------------------------------------------------+",
+};
+inline constexpr const char* kHelpCommands[] = {
+    "  <Hilfe>      Hilfstext ein-/ausblenden",
+    "  <Schrift>    Änderung der Text-Schriftgröße",
+    "  <Liste>      Titelseite einer Textliste anzeigen",
+    "  <Drucken>    Den Text ausdrucken",
+    "  <Lücken>     Lückenantworten ein-/ausblenden",
+    "  <Bewerten>   Den Lückentext bewerten",
+    "  <Beenden>    Programm beenden",
+    "",
+    "  <F12>        Taschenrechner einblenden",
+    "  <F11>        Skalierung des Programmformulares",
+    "  <F10>        Änderung der Grafik-Schriftgröße",
+    "               (<F10>, <Shift F10>, <Strg F10>)",
+    "  <F9>         Im Kindermodus: Sprung zu einer Seite",
+    "  <F8>         unbelegt",
+    "  <F7>         Mediaplayer ein-/ausblenden",
+    "  <F6>         Text und Grafik ausdrucken (auf verschiedenen Seiten)",
+    "  <Strg F6>    Text und Grafik ausdrucken (auf einer Seite)",
+    "  <Shift F6>   Alle Grafiken einer Diashow ausdrucken",
+    "  <F5>         Nur eine Grafik ausdrucken",
+    "  <F3,F4>      Größe der Grafik ändern (normal, groß)",
+    "  <F2>         Im Kindermodus: Sprung zur letzten Seite",
+    "  <Shift F2>   Im Kindermodus: Sprung zur ersten Seite",
+    "  <F1>         Grafik ein-/ausblenden",
+    "",
+    "  [Dn]         Zur nachfolgenden Seite",
+    "  [Up]         Zur vorangehenden Seite",
+    "  [Rep]        Wiederholung einer Seite",
+};
+inline constexpr const char* kHelpDescription[] = {
+    "  TEXTARIA zeigt eine Lektion Seite für Seite. Die Antworten",
+    "  werden in die Felder über den Lücken getippt oder aus einer",
+    "  Wortliste übernommen; <Bewerten> vergleicht sie mit den",
+    "  Lösungen und zählt die richtigen Werte.",
+    "",
+    "  Übungsmodus: Die Seiten lassen sich frei vor- und zurück-",
+    "  blättern, mit [Rep] neu bearbeiten und ausdrucken.",
+    "",
+    "  Testmodus: Es geht nur vorwärts; jede Seite muss zuerst",
+    "  bewertet werden, gedruckt wird nicht. <Beenden> fragt nach",
+    "  dem Namen und legt das Testprotokoll an.",
+    "",
+    "  Ohne Maus: <Tab> wechselt zwischen Feldern und Schaltflächen,",
+    "  <Enter> springt ins nächste Antwortfeld oder drückt die",
+    "  gewählte Schaltfläche, <Bild ab>/<Bild auf> blättern.",
+};
 
 // Evaluation ("Bewerten", "Lücken").
 inline constexpr const char* kStatusOf = " von ";
@@ -146,8 +204,6 @@ inline constexpr const char* kPictureDragLine = "[Bild hier verschieben]";
 inline constexpr const char* kPictureZoomTitle = "Grafik-Zoom";
 inline constexpr const char* kPictureZoomPrompt = "0 = No Zoom (default)\r1, 2, 3 = Quick Zoom \r ";
 inline constexpr const char* kPictureZoomDefault = "0";
-inline constexpr const char* kNoZoomOnCoordinates =
-    "Grafik-Zoom bei Koordinaten-Systemen nicht möglich !";
 inline constexpr const char* kSlideShowQuestionCaption = " Diashow manuell abspielen ? ";
 inline constexpr const char* kSlideShowQuestion = "[Ja] = manuell\r[Nein] = automatisch";
 inline constexpr const char* kSlideTimeTitle = "Darbietungszeit der Bilder";

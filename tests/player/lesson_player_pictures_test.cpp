@@ -104,7 +104,8 @@ TEST_F(PicturePlayer, ManualShowStepsBothWaysAndEndsAfterItsLastSlide) {
     player.Label4Click();
     player.Button6Click();
     player.Button13Click();
-    EXPECT_EQ(messages(), std::vector<std::string>(3, texts::kSlideShowRunning));
+    player.Button1Click();  // "Hilfe"
+    EXPECT_EQ(messages(), std::vector<std::string>(4, texts::kSlideShowRunning));
 
     player.Label1Click();
     player.Label1Click();  // past the last slide

@@ -113,7 +113,7 @@ TEST_F(ScriptPlayerFixture, CoordinateSystemPageShowsTheScriptPictureAndCoordina
     show(2);
     EXPECT_EQ(player.pageText().substr(0, 20), "Der Wert ist 2.5 = [");
     EXPECT_EQ(view.scriptPictures, 1);
-    EXPECT_TRUE(player.state().coordinatePage);
+    EXPECT_TRUE(player.state().coordinateSystemPage);
     EXPECT_EQ(calculator['X'], 2.5);
 
     player.showCoordinates(300, 100, 400, 400);

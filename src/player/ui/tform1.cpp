@@ -166,6 +166,14 @@ void TForm1::enterFullScreen() {
     setWindowState(Qt::WindowFullScreen);
 }
 
+void TForm1::leaveFullScreen() {
+    setWindowFlag(Qt::FramelessWindowHint, false);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow()) child->move(child->x(), child->y() - kFullScreenShift);
+    resize(state_.restoreWidth, state_.restoreHeight);
+    setWindowState(Qt::WindowMaximized);
+}
+
 bool TForm1::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) FormActivate();
     return QWidget::event(event);

@@ -25,8 +25,10 @@
 #include "player/ui/picture_cache.h"
 
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QMouseEvent;
+class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
 class QTextDocument;
@@ -71,6 +73,7 @@ class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     // A lesson file to load (from --open or from a later start of the program).
     void requestOpen(const std::string& file);
 
+    QPushButton* Button1 = nullptr;   // "Hilfe"
     QPushButton* Button3 = nullptr;   // "Laden" / "Auswahl"
     QPushButton* Button8 = nullptr;   // "Liste"
     QPushButton* Button6 = nullptr;   // "Bewerten"
@@ -97,6 +100,7 @@ class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     QTimer* Timer2 = nullptr;   // the automatic slide show
     player::Panel4* Panel4 = nullptr;
     QTextDocument* RichEdit3 = nullptr;  // the whole lesson text, never shown
+    QPlainTextEdit* Memo1 = nullptr;     // the help
     lesson::ui::GapFields gapFields{};   // Edit1 .. Edit20
     QColor CorrectionColour;
 
@@ -145,6 +149,10 @@ class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     std::optional<std::string> askLessonFile(const std::string& startFolder) override;
     platform::ScreenPoint pageCorner() override;
     void openCalculator(int field, bool clearVariables) override;
+    void showHelp(const std::vector<std::string>& lines) override;
+    void hideHelp() override;
+    void openScriptEditor() override;
+    void setFullScreen(bool fullScreen) override;
     void printPageView() override;
     void endProgram() override;
 
@@ -167,6 +175,8 @@ class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     void calculatorReset();
     // The calculator is to open modally; its result goes into `field` when one is given.
     void calculatorRequested(QLineEdit* field, bool clearVariables);
+    // Ctrl F1: the script editor is to open modally.
+    void scriptEditorRequested();
 
   protected:
     bool event(QEvent* event) override;
@@ -185,6 +195,7 @@ class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     void applyScaleSteps(const std::vector<lesson::ScaleStep>& steps);
     void applyPageMargins();
     void enterFullScreen();
+    void leaveFullScreen();
 
     void createLessonControls();
     void createPictureControls();
@@ -193,6 +204,10 @@ class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     // Tells the player how large the picture area is at the window's present scale.
     void updatePictureRoom();
     void connectLessonLoader();
+    void createHelpControls();
+    void setUpKeyboard();
+    // A key pressed or released in any control of the window; true when it was used here.
+    bool keyEvent(QObject* watched, QKeyEvent* key);
     int gapFieldIndex(QObject* object) const;  // 1-based, 0 when none
     // A right click on the picture of a coordinate-system page.
     void pictureCoordinatesClick(const QMouseEvent& event);

@@ -122,7 +122,9 @@ void TForm1::showListPage(const std::vector<std::string>& paragraphs) {
     RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scrollToTop(*RichEdit1);
-    RichEdit1->setReadOnly(true);
+    // The arrow keys walk the titles and Enter opens one, as a click does.
+    RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    RichEdit1->setFocus();
 }
 
 void TForm1::showPlainText(const std::vector<std::string>& lines, bool protocolLook) {

@@ -30,6 +30,7 @@
 #include "script/draw_surface.h"
 #include "script/editor_files.h"
 #include "script/editor_tools.h"
+#include "script/graphics_text_size.h"
 #include "script/script_runner.h"
 #include "script/texts.h"
 #include "script/ui/document_lines.h"
@@ -482,13 +483,7 @@ void TForm2::toggleJpegRedirection() {
 }
 
 void TForm2::graphicsTextSize(int step) {
-    const int standard = standardGraphicsTextSize(drawing_.screen);
-    drawing_.graphicsTextSize =
-        step == 0 ? standard : std::clamp(drawing_.graphicsTextSize + step, 4, 72);
-    drawing_.textFont.points = drawing_.graphicsTextSize;
-    dialogs_.information(std::string(texts::kCurrentGraphicsSize) +
-                         std::to_string(drawing_.graphicsTextSize) + "\r" +
-                         texts::kStandardGraphicsSize + std::to_string(standard));
+    dialogs_.information(stepGraphicsTextSize(drawing_, step));
 }
 
 }  // namespace textaria::script
