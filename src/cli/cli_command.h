@@ -1,6 +1,8 @@
 // Subcommands of textaria-cli register themselves here; each lives in its own cmd_*.cpp.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,5 +31,8 @@ struct CommandRegistration {
 
 // Prints "textaria-cli NAME: MESSAGE" on stderr and returns the status, for one-line error exits.
 int fail(const char* command, const std::string& message, int status);
+
+// The value of --seed: a whole number 0 … 2^64 - 1; nothing for any other text.
+std::optional<std::uint64_t> parseSeed(const std::string& text);
 
 }  // namespace textaria::cli

@@ -61,7 +61,8 @@ constexpr const char* kHelp =
     "at the end of input. Keys that only change the window (F7, F8, F12, Ctrl F1) print\n"
     "nothing.\n"
     "--protocol-folder sets where protocols go (default: the current folder); --clock fixes\n"
-    "their date and time; --seed N seeds every random choice.\n"
+    "their date and time; --seed N seeds every random choice (the protocol name's letters,\n"
+    "page scripts), so that a run can be repeated.\n"
     "Exit status 0 on success, 1 when LESSON cannot be read, 2 for a usage error.\n";
 
 // A text's line breaks as "\n", so that every event stays on one line.
@@ -455,12 +456,8 @@ int run(const CommandArgs& args) {
             clock = player::ProtocolStamp::parse(args[++i]);
             if (!clock) return fail("play", "--clock takes \"DD.MM.YYYY HH:MM:SS\"", kExitUsage);
         } else if (a == "--seed" && hasValue) {
-            const std::string& text = args[++i];
-            std::uint64_t n = 0;
-            const char* end = text.data() + text.size();
-            if (text.empty() || std::from_chars(text.data(), end, n).ptr != end)
-                return fail("play", "--seed takes a whole number", kExitUsage);
-            seed = n;
+            seed = parseSeed(args[++i]);
+            if (!seed) return fail("play", "--seed takes a whole number", kExitUsage);
         } else if (a.rfind("--", 0) == 0 || !lessonPath.empty()) {
             return fail("play", "unexpected argument: " + a + " (see --help)", kExitUsage);
         } else {

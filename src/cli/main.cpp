@@ -1,5 +1,6 @@
 // textaria-cli: the program's core without windows.
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -30,6 +31,14 @@ void registerCommand(const Command& command) { commandTable()[command.name] = co
 int fail(const char* command, const std::string& message, int status) {
     std::fprintf(stderr, "textaria-cli %s: %s\n", command, message.c_str());
     return status;
+}
+
+std::optional<std::uint64_t> parseSeed(const std::string& text) {
+    std::uint64_t n = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, n);
+    if (text.empty() || error != std::errc() || ptr != end) return std::nullopt;
+    return n;
 }
 
 }  // namespace textaria::cli

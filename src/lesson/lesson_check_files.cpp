@@ -138,6 +138,16 @@ void checkPageScript(CheckContext& cx, const PageView& page) {
     else if (!section.error.empty())
         cx.add(page.number, at, CheckSeverity::Error,
                fillIn(msg::kScriptDecimals, {number, file, section.error}));
+    else if (cx.lesson().scriptTrial)
+        if (const auto problem = cx.lesson().scriptTrial(section)) {
+            const std::string line = std::to_string(problem->fileLine);
+            cx.add(
+                page.number, at, CheckSeverity::Error,
+                problem->kind == ScriptProblem::Kind::Runaway
+                    ? fillIn(msg::kScriptRunaway, {number, file, std::to_string(problem->steps),
+                                                   line, problem->lineText})
+                    : fillIn(msg::kScriptLineUnreadable, {number, line, file, problem->lineText}));
+        }
 }
 
 void checkRegions(CheckContext& cx, const PageView& page, bool hasPicture) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -18,6 +19,7 @@
 #include "player/click_tasks.h"
 #include "player/evaluation.h"
 #include "player/key_map.h"
+#include "player/page_script.h"
 #include "player/picture_panel.h"
 #include "player/player_state.h"
 #include "player/player_view.h"
@@ -28,9 +30,11 @@
 #include "player/test_protocol.h"
 
 namespace textaria::platform {
+class Canvas;
 class UserDialogs;
-}
+}  // namespace textaria::platform
 namespace textaria::script {
+class DrawingHost;
 class InputDialogs;
 struct DrawingContext;
 }  // namespace textaria::script
@@ -45,18 +49,27 @@ using Clock = std::function<ProtocolStamp()>;
 class LessonPlayer {
   public:
     LessonPlayer(lesson::StartupState& startup, PlayerView& view, platform::UserDialogs& dialogs);
+    ~LessonPlayer();
 
     // Optional services; without them sounds stay silent and questionnaire pages get no box.
     void setMedia(MediaControl* media) { media_ = media; }
     void setInputDialogs(script::InputDialogs* dialogs) { inputDialogs_ = dialogs; }
     void setClock(Clock clock) { clock_ = std::move(clock); }
     void setPrinter(PagePrinter* printer) { printer_ = printer; }
+    // Every random choice (the letters of protocol names, page scripts) repeats for the same
+    // seed.
+    void seed(std::uint64_t seed);
+    // The calculator's variables: a page script gives them the values the page shows.
+    void setFormulaVariables(calc::FormulaVariables* variables) {
+        calculatorVariables_ = variables;
+    }
+    // The surface page scripts draw on, shown as the picture of "@@" and "*" pages; without
+    // one page scripts draw nothing.
+    void setScriptCanvas(platform::Canvas* canvas);
     void setSlideTimer(SlideTimer* timer) { slideTimer_ = timer; }
     // The script graphics whose text size F10 changes; without them the player keeps a size
     // of its own.
     void setScriptDrawing(script::DrawingContext* drawing) { drawing_ = drawing; }
-    // Every random choice (the letters of protocol names) repeats for the same seed.
-    void seed(std::uint64_t seed) { letters_ = seededLetterSource(seed); }
 
     const PlayerState& state() const { return s_; }
     const ScoreBook& scores() const { return scores_; }
@@ -119,6 +132,11 @@ class LessonPlayer {
     double pictureScale() const { return pictureScale_; }
     void setPictureScale(double scale) { pictureScale_ = scale; }
 
+    // Page scripts. A right click on the picture of a coordinate-system page ("@" and "@@")
+    // shows the clicked point's coordinates; x, y and the size are those of the shown picture.
+    void showCoordinates(int x, int y, int shownWidth, int shownHeight);
+    const PageScripts& pageScripts() const { return pageScripts_; }
+
     // Pictures (lesson_player_pictures.cpp).
     void togglePicture();       // F1
     void pictureWithoutZoom();  // F3
@@ -161,6 +179,8 @@ class LessonPlayer {
     void applyOptions(const lesson::PageOptions& options, std::string_view optionSource);
     void prepareAnswerFields(const lesson::PreparedPage& page);
     void startPageMedia(const lesson::MediaLine& media, bool keepPicture);
+    lesson::PageScriptOutcome runPageScript(int page, std::string_view pageText);
+    bool showScriptPicture();  // false when the page shows no picture of its script
     void stopPageMedia();
     void endExternalViewer();
     void showAnswerList(const EvaluationResult& result);
@@ -196,6 +216,8 @@ class LessonPlayer {
                             const std::string& dragLine, const std::string& caption,
                             const std::string& next = {});
     PictureLayout pictureLayout(const std::string& path) const;
+    // Lays the panel out at its place and shows it; false when the picture cannot be shown.
+    bool displayPicture(PictureDisplay& picture);
     void hidePicture();
     void runPageLinks(const std::string& line);
     void pictureLink(const std::string& name);
@@ -242,6 +264,14 @@ class LessonPlayer {
     RegionTask regionTask_;
     std::vector<std::string> wordList_;  // the "&" list of the shown page
     int pickStep_ = -1;                  // the word picked last by stepPick
+
+    PageScripts pageScripts_;
+    calc::FormulaVariables* calculatorVariables_ = nullptr;
+    std::unique_ptr<script::DrawingContext> scriptDrawing_;
+    std::unique_ptr<script::DrawingHost> scriptHost_;
+    std::string pageScriptMessage_;  // about the script of the page being shown
+    bool pageScriptRan_ = false;
+
     PictureState pictures_;
     PictureRoom room_;
     std::string pagePicture_;   // the page's own picture, from its media line

@@ -94,8 +94,13 @@ void LessonPlayer::ShowPage(int n) {
     page.range = span.body;
     lesson::PreparedPage prepared;
     if (hasText) {
-        prepared = lesson::prepareListPage(body, n);
+        pageScriptRan_ = false;
+        pageScriptMessage_.clear();
+        prepared = lesson::prepareListPage(body, n, [this](int number, std::string_view text) {
+            return runPageScript(number, text);
+        });
         page.removed = lesson::optionLineRanges(body);
+        page.replacements = prepared.replacements;
         page.text = prepared.text;
         if (n == 1) s_.headerLine = lesson::headerLineOf(body);
         applyOptions(prepared.options, body);
@@ -108,6 +113,8 @@ void LessonPlayer::ShowPage(int n) {
     pageText_ = page.text;
     view_.showPageText(page, prepared.readingPage);
     rememberShownPage(page);
+    // A failed page script is reported over its page, shown with the placeholders as written.
+    if (!pageScriptMessage_.empty()) dialogs_.information(pageScriptMessage_);
 
     if (hasText) {
         prepareAnswerFields(prepared);
@@ -116,6 +123,7 @@ void LessonPlayer::ShowPage(int n) {
             media_->beginPage(s_.limitedListening);
         }
         startPageMedia(span.media, prepared.options.has(Marker::KeepPicture));
+        showScriptPicture();
     } else {
         view_.placeAnswerFields(gapTable_, s_.fontChangeTotal);
         stopPageMedia();

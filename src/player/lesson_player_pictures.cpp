@@ -56,18 +56,22 @@ bool LessonPlayer::displayPictureFile(const std::string& path, const std::string
         picture.nextPath = next;
         picture.nextSize = pictureLayout(next).picture;
     }
+    picture.captionLine = captionLine;
+    picture.dragLine = dragLine;
+    picture.caption = caption;
+    return displayPicture(picture);
+}
+
+bool LessonPlayer::displayPicture(PictureDisplay& picture) {
     picture.at = pictures_.position
                      ? keepPanelInside(*pictures_.position, picture.layout.panel, room_.window)
                      : defaultPanelPlace(picture.layout.panel, room_.window, room_.pageTop,
                                          s_.wordListOption);
-    picture.captionLine = captionLine;
-    picture.dragLine = dragLine;
-    picture.caption = caption;
     if (!view_.displayPicture(picture)) {
         hidePicture();
         return false;
     }
-    shownPicture_ = path;
+    shownPicture_ = picture.path;
     pictures_.panelShown = true;
     pictures_.PicturePanelOn = true;
     return true;
@@ -153,7 +157,7 @@ void LessonPlayer::togglePicture() {
             showSlide(slides_.index(), false);
         else
             showPictureFile(shownPicture_);
-    } else {
+    } else if (!showScriptPicture()) {
         // A page whose script draws the picture: only the panel comes back.
         view_.showPicturePanel(true);
         pictures_.panelShown = true;

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/canvas.h"
+
 namespace textaria::player {
 
 struct PixelSize {
@@ -106,6 +108,7 @@ struct PictureRoom {
 // A picture as the panel shows it.
 struct PictureDisplay {
     std::string path;
+    platform::CanvasImage image;  // a picture drawn in memory (a page script's), shown instead
     PictureLayout layout;
     PixelPoint at;            // the panel's top left corner in the window
     std::string captionLine;  // Label18

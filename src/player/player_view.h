@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "lesson/gaps.h"
+#include "lesson/markup_placeholders.h"
 #include "lesson/markup_text.h"
+#include "platform/canvas.h"
 #include "platform/styled_text.h"
 #include "platform/user_dialogs.h"
 #include "player/click_tasks.h"
@@ -24,7 +26,10 @@ struct PageText {
     std::string title;                       // the stored title; empty for a single text
     lesson::ByteRange range;                 // in the lesson's plain text
     std::vector<lesson::ByteRange> removed;  // option lines, relative to range.begin
-    std::size_t keepLength = 0;              // of the text after the removal
+    // A page script's values put in place of the placeholders, after the removal and before
+    // the cut; each keeps the format of the characters it replaces.
+    std::vector<lesson::TextReplacement> replacements;
+    std::size_t keepLength = 0;  // of the text after the removal and the replacements
     std::string text;
 };
 
@@ -76,6 +81,8 @@ class PlayerView {
     virtual bool showPicture(const std::string& /*path*/) { return false; }
     // The picture panel without a picture file (a script draws into it), or hidden.
     virtual void showPicturePanel(bool /*visible*/) {}
+    // Where a point of the shown picture lies on the screen (a message opens beside it).
+    virtual platform::ScreenPoint picturePointOnScreen(int x, int y) { return {x, y}; }
     // A picture laid out by the player; false when it cannot be read (the panel stays hidden).
     virtual bool displayPicture(const PictureDisplay& picture) { return showPicture(picture.path); }
     // The slide-show panel with "[ >> ]", "[ << ]" and "[  ||  ]".

@@ -1,6 +1,10 @@
 // The program's own words shown to the user by this subsystem, kept together for review.
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 namespace textaria::player::texts {
 
 // The calculator from the lesson page.
@@ -15,6 +19,27 @@ inline constexpr const char* kFontChangeOnlyInTextPages =
 // The start without a lesson.
 inline constexpr const char* kHowToLoad =
     "  Mit <Laden> eine Lektion (.rtf) oder ein Lektionsarchiv (.rsd) öffnen.";
+// Page scripts that fail: where (page, script file, line), then what.
+inline std::string pageScriptPlace(int page, std::string_view file, int line) {
+    return "Seite " + std::to_string(page) + ", " + std::string(file) +
+           (line > 0 ? ", Zeile " + std::to_string(line) : std::string());
+}
+inline std::string pageScriptUnreadable(std::string_view where, std::string_view line) {
+    return "Fehler im Seitenskript (" + std::string(where) + "):\rDie Zeile \"" +
+           std::string(line) +
+           "\" ist weder Befehl noch Zuweisung noch Rechnung.\rDie Seite wird ohne die Werte des "
+           "Skripts gezeigt.";
+}
+inline std::string pageScriptRunaway(std::string_view where, std::string_view line,
+                                     std::uint64_t steps) {
+    return "Seitenskript abgebrochen (" + std::string(where) + "):\rEs lief nach " +
+           std::to_string(steps) + " ausgeführten Zeilen immer noch, zuletzt bei \"" +
+           std::string(line) + "\".\rDie Seite wird ohne die Werte des Skripts gezeigt.";
+}
+// Right click on a coordinate-system picture.
+inline std::string pointCoordinates(std::string_view x, std::string_view y) {
+    return "P(" + std::string(x) + "/" + std::string(y) + ")";
+}
 // Page display.
 inline constexpr const char* kCalculatorHintFields =
     "<In Editierfeldern mit \"Doppelklick\" den Rechner öffnen>";

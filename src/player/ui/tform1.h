@@ -29,6 +29,7 @@ class QFrame;
 class QKeyEvent;
 class QPainter;
 class QLabel;
+class QMouseEvent;
 class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
@@ -37,8 +38,9 @@ class QTextEdit;
 class QTimer;
 
 namespace textaria::platform {
+class QtCanvas;
 class UserDialogs;
-}
+}  // namespace textaria::platform
 
 namespace textaria::player {
 
@@ -148,6 +150,7 @@ class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     bool displayPicture(const PictureDisplay& picture) override;
     void showPicturePanel(bool visible) override;
     void showSlidePanel(bool visible) override;
+    platform::ScreenPoint picturePointOnScreen(int x, int y) override;
     std::optional<std::string> askLessonFile(const std::string& startFolder) override;
     platform::ScreenPoint pageCorner() override;
     void openCalculator(int field, bool clearVariables) override;
@@ -225,9 +228,10 @@ class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     std::string lessonPlainText_;  // RichEdit3 as CR LF text
     QTextDocument* savedSelection_ = nullptr;
     std::unique_ptr<DialogPagePrinter> printer_;
-    QSize pictureSource_;          // the shown picture's size in its file
-    QPixmap cleanPicture_;         // the shown picture without marks
-    qint64 markedPictureKey_ = 0;  // the marked copy in Image1
+    QSize pictureSource_;                               // the shown picture's size in its file
+    QPixmap cleanPicture_;                              // the shown picture without marks
+    qint64 markedPictureKey_ = 0;                       // the marked copy in Image1
+    std::unique_ptr<platform::QtCanvas> scriptCanvas_;  // what page scripts draw on
 
     lesson::StartupState& state_;
     platform::UserDialogs& dialogs_;

@@ -61,6 +61,10 @@ void TForm1::Image1MouseDown(const QPoint& point, Qt::MouseButton button,
                              Qt::KeyboardModifiers modifiers) {
     player_->pictureMouseDown(point.x(), point.y(), button == Qt::RightButton,
                               modifiers == Qt::NoModifier);
+    // On a coordinate-system page a right click shows the point; Image1 is as large as the
+    // picture it shows.
+    if (button == Qt::RightButton && modifiers == Qt::NoModifier)
+        player_->showCoordinates(point.x(), point.y(), Image1->width(), Image1->height());
 }
 
 // Alt with an arrow picks and drops without a mouse; true when the key was one of them.

@@ -57,6 +57,14 @@ void drawCaption(QImage& image, const std::string& text, int dpi) {
                      QString::fromStdString(text));
 }
 
+// A picture drawn in memory, at the size it is shown. The copy owns its pixels: the picture
+// in memory goes, the shown one stays.
+QImage scaledCanvasImage(const platform::CanvasImage& picture, QSize size) {
+    const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                       picture.height, picture.width * 4, QImage::Format_RGB32);
+    return image.copy().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 }  // namespace
 
 void TForm1::createPictureControls() {
@@ -129,7 +137,9 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 bool TForm1::displayPicture(const PictureDisplay& picture) {
     const qreal ratio = Image1->devicePixelRatioF();
     const QSize shown(picture.layout.picture.width, picture.layout.picture.height);
-    QImage image = pictureCache_.image(QString::fromStdString(picture.path), shown * ratio);
+    QImage image = picture.image.empty()
+                       ? pictureCache_.image(QString::fromStdString(picture.path), shown * ratio)
+                       : scaledCanvasImage(picture.image, shown * ratio);
     if (image.isNull()) {
         showPicturePanel(false);
         return false;
@@ -159,6 +169,11 @@ bool TForm1::displayPicture(const PictureDisplay& picture) {
                                QSize(picture.nextSize.width, picture.nextSize.height) * ratio);
     }
     return true;
+}
+
+platform::ScreenPoint TForm1::picturePointOnScreen(int x, int y) {
+    const QPoint global = Image1->mapToGlobal(QPoint(x, y));
+    return {global.x(), global.y()};
 }
 
 void TForm1::showPicturePanel(bool visible) {
