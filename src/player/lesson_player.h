@@ -203,7 +203,8 @@ class LessonPlayer {
     bool pagePictureShown() const;
     // The slide show.
     void startSlideShow(const std::string& name);
-    void showSlide(int index);
+    // Shows slide `index`; `withSound` false shows it anew (zoom, print) without its sound.
+    void showSlide(int index, bool withSound = true);
     void endSlideShow();
     void volumeIfAltHeld();
     KeyFacts keyFacts() const;

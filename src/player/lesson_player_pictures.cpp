@@ -30,6 +30,11 @@ std::optional<std::string> between(std::string_view line, std::string_view open,
 }  // namespace
 
 bool LessonPlayer::showPictureFile(const std::string& path) {
+    // The shown slide keeps the show's lines when it is shown anew (F5 prints it).
+    if (slides_.running() && path == shownPicture_) {
+        showSlide(slides_.index(), false);
+        return slides_.running();
+    }
     return displayPictureFile(path, texts::kPictureCaptionLine, texts::kPictureDragLine, {});
 }
 
@@ -51,8 +56,10 @@ bool LessonPlayer::displayPictureFile(const std::string& path, const std::string
         picture.nextPath = next;
         picture.nextSize = pictureLayout(next).picture;
     }
-    picture.at = keepPanelInside(pictures_.position.value_or(room_.start), picture.layout.panel,
-                                 room_.window);
+    picture.at = pictures_.position
+                     ? keepPanelInside(*pictures_.position, picture.layout.panel, room_.window)
+                     : defaultPanelPlace(picture.layout.panel, room_.window, room_.pageTop,
+                                         s_.wordListOption);
     picture.captionLine = captionLine;
     picture.dragLine = dragLine;
     picture.caption = caption;
@@ -143,7 +150,7 @@ void LessonPlayer::togglePicture() {
         hidePicture();
     } else if (isFile(shownPicture_)) {
         if (slides_.running())
-            showSlide(slides_.index());
+            showSlide(slides_.index(), false);
         else
             showPictureFile(shownPicture_);
     } else {
@@ -159,7 +166,7 @@ void LessonPlayer::pictureWithoutZoom() {
     pictureScale_ = kLargePictureScale;
     if (!isFile(shownPicture_)) return;
     if (slides_.running())
-        showSlide(slides_.index());
+        showSlide(slides_.index(), false);
     else
         showPictureFile(shownPicture_);
 }
@@ -181,7 +188,7 @@ void LessonPlayer::askPictureZoom() {
     if (pictures_.QuickZoom) pictures_.ZoomFactor = *quickZoomFactor(*level);
     if (!isFile(shownPicture_)) return;
     if (slides_.running())
-        showSlide(slides_.index());
+        showSlide(slides_.index(), false);
     else
         showPictureFile(shownPicture_);
 }
