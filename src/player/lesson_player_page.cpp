@@ -35,7 +35,7 @@ void LessonPlayer::resetPageOptions() {
     s_.scriptOption = false;
     s_.limitedListening = false;
     s_.AppendMode = false;
-    s_.coordinateSystemPage = false;
+    s_.coordinatePage = false;
     s_.scriptPicture = false;
 }
 
@@ -49,7 +49,7 @@ void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_
     s_.scriptOption = options.has(Marker::Script);
     s_.limitedListening = options.has(Marker::LimitedSound);
     s_.AppendMode = options.has(Marker::AppendPick);
-    s_.coordinateSystemPage = s_.scriptOption && options.has(Marker::ScriptGraphic);
+    s_.coordinatePage = s_.scriptOption && options.has(Marker::ScriptGraphic);
     s_.scriptPicture = options.has(Marker::KeepPicture);
 }
 
