@@ -50,10 +50,10 @@ class LessonPlayer {
     void setInputDialogs(script::InputDialogs* dialogs) { inputDialogs_ = dialogs; }
     void setClock(Clock clock) { clock_ = std::move(clock); }
     void setPrinter(PagePrinter* printer) { printer_ = printer; }
+    void setSlideTimer(SlideTimer* timer) { slideTimer_ = timer; }
     // The script graphics whose text size F10 changes; without them the player keeps a size
     // of its own.
     void setScriptDrawing(script::DrawingContext* drawing) { drawing_ = drawing; }
-    void setSlideTimer(SlideTimer* timer) { slideTimer_ = timer; }
     // Every random choice (the letters of protocol names) repeats for the same seed.
     void seed(std::uint64_t seed) { letters_ = seededLetterSource(seed); }
 
@@ -120,11 +120,11 @@ class LessonPlayer {
     void Timer2Timer();     // a tick of the automatic show
     void Image1DblClick();  // halts or resumes an automatic show
     void askPrintSlides();  // Shift F6
-
     // The keys of the main window: a released key, and Enter pressed in an answer field.
     void keyUp(Key key, Modifier modifier);
     void enterInField(int field);
     void Button1Click();  // "Hilfe"
+    int graphicsTextSize() const;
 
     // Closing the window: nothing of the lesson may stay behind.
     void close();
@@ -168,10 +168,6 @@ class LessonPlayer {
     void printTextSheets();
     bool printPictureAsShown(const std::string& path);
     lesson::ListMode listMode() const;
-    KeyFacts keyFacts() const;
-    void hideHelp();
-    void stepGraphicsTextSize(int step);
-    void toggleFullScreen();
     // Pictures and links.
     bool showPictureFile(const std::string& path);
     bool displayPictureFile(const std::string& path, const std::string& captionLine,
@@ -185,9 +181,14 @@ class LessonPlayer {
     bool pagePictureShown() const;
     // The slide show.
     void startSlideShow(const std::string& name);
-    void showSlide(int index);
+    // Shows slide `index`; `withSound` false shows it anew (zoom, print) without its sound.
+    void showSlide(int index, bool withSound = true);
     void endSlideShow();
     void volumeIfAltHeld();
+    KeyFacts keyFacts() const;
+    void hideHelp();
+    void stepGraphicsTextSize(int step);
+    void toggleFullScreen();
 
     lesson::StartupState& startup_;
     PlayerView& view_;
@@ -214,8 +215,6 @@ class LessonPlayer {
     std::vector<std::string> shownPlainLines_;  // the protocol, when the page view shows it
     std::string shownPicture_;                  // the picture in the picture panel
     double pictureScale_ = kStartPictureScale;
-    script::DrawingContext* drawing_ = nullptr;
-    int graphicsTextSize_ = 0;  // without script graphics
 
     PictureState pictures_;
     PictureRoom room_;
@@ -224,6 +223,8 @@ class LessonPlayer {
     std::string linkExternal_;  // the file a link opened with its associated program
     SlideShow slides_;
     SlideTimer* slideTimer_ = nullptr;
+    script::DrawingContext* drawing_ = nullptr;
+    int graphicsTextSize_ = 0;  // without script graphics
 };
 
 }  // namespace textaria::player

@@ -17,7 +17,9 @@ KeyFacts LessonPlayer::keyFacts() const {
     f.testMode = s_.TestMode;
     f.childMode = s_.ChildMode;
     f.slideShowRunning = s_.slideShowRunning;
-    f.pageHasPicture = pictures_.PicturePanelOn || s_.coordinatePage;
+    f.pageHasPicture =
+        s_.PageShown && (pictures_.PicturePanelOn || s_.coordinateSystemPage || s_.scriptPicture);
+    f.coordinateSystemPage = s_.coordinateSystemPage;
     f.scriptPage = s_.scriptOption;
     f.limitedListening = s_.limitedListening;
     f.calculatorAllowed = s_.calculatorOption;
@@ -124,6 +126,10 @@ void LessonPlayer::hideHelp() {
     if (!s_.HelpShown) return;
     s_.HelpShown = false;
     view_.hideHelp();
+}
+
+int LessonPlayer::graphicsTextSize() const {
+    return drawing_ ? drawing_->graphicsTextSize : graphicsTextSize_;
 }
 
 void LessonPlayer::stepGraphicsTextSize(int step) {

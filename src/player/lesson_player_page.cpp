@@ -34,7 +34,8 @@ void LessonPlayer::resetPageOptions() {
     s_.calculatorClearsOption = false;
     s_.scriptOption = false;
     s_.limitedListening = false;
-    s_.coordinatePage = false;
+    s_.coordinateSystemPage = false;
+    s_.scriptPicture = false;
 }
 
 void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_view body) {
@@ -46,7 +47,8 @@ void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_
     s_.calculatorClearsOption = options.has(Marker::CalculatorClears);
     s_.scriptOption = options.has(Marker::Script);
     s_.limitedListening = options.has(Marker::LimitedSound);
-    s_.coordinatePage = options.has(Marker::ScriptGraphic) && options.has(Marker::Script);
+    s_.coordinateSystemPage = s_.scriptOption && options.has(Marker::ScriptGraphic);
+    s_.scriptPicture = options.has(Marker::KeepPicture);
 }
 
 void LessonPlayer::ShowPage(int n) {

@@ -156,7 +156,7 @@ class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     // SlideTimer.
     void startSlideTimer(int intervalMs) override;
     void stopSlideTimer() override;
-    bool escapeHeld() override { return escapeDown_; }
+    bool escapeHeld() override;
     bool altHeld() override;
 
   signals:

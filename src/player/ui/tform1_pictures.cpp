@@ -7,9 +7,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "lesson/scaling.h"
 #include "player/texts.h"
@@ -73,9 +75,13 @@ void TForm1::createPictureControls() {
     for (QWidget* part : {static_cast<QWidget*>(Panel5), static_cast<QWidget*>(Image1),
                           static_cast<QWidget*>(Label18), static_cast<QWidget*>(Label34)})
         part->installEventFilter(this);
-    Panel5->setGeometry(QRect(
-        QPoint(kPicturePanelStart.x, kPicturePanelStart.y),
-        QSize(kPictureArea.width + kPanelMarginWidth, kPictureArea.height + kPanelMarginHeight)));
+    Panel5->resize(kPictureArea.width + kPanelMarginWidth,
+                   kPictureArea.height + kPanelMarginHeight);
+    // The panel's lines are smaller than the window's text, so that they fit a small picture.
+    QFont lineFont = font();
+    lineFont.setPointSize(std::max(6, lineFont.pointSize() - 5));
+    Label18->setFont(lineFont);
+    Label34->setFont(lineFont);
     Panel5->hide();
 
     Panel2 = new QFrame(this);
@@ -108,7 +114,7 @@ void TForm1::updatePictureRoom() {
     const auto scaled = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
     PictureRoom room;
     room.area = {scaled(kPictureArea.width), scaled(kPictureArea.height)};
-    room.start = {scaled(kPicturePanelStart.x), scaled(kPicturePanelStart.y)};
+    room.pageTop = RichEdit1->y() + kPanelEdge;
     room.window = {width(), height()};
     room.captionHeight = Label18->fontMetrics().height();
     if (const QScreen* screen = this->screen()) room.screenHeight = screen->geometry().height();
@@ -137,7 +143,7 @@ bool TForm1::displayPicture(const PictureDisplay& picture) {
     Image1->setPixmap(QPixmap::fromImage(image));
     Image1->setGeometry(picture.layout.pictureAt.x, picture.layout.pictureAt.y, shown.width(),
                         shown.height());
-    const int lineWidth = std::max(shown.width(), picture.layout.panel.width - 16);
+    const int lineWidth = picture.layout.panel.width - 10;
     Label18->setText(QString::fromStdString(picture.captionLine));
     Label18->setGeometry(8, picture.layout.captionTop, lineWidth, Label18->sizeHint().height());
     Label34->setText(QString::fromStdString(picture.dragLine));
@@ -169,6 +175,10 @@ void TForm1::showSlidePanel(bool visible) {
 void TForm1::startSlideTimer(int intervalMs) { Timer2->start(intervalMs); }
 void TForm1::stopSlideTimer() { Timer2->stop(); }
 
+// A press of Escape counts until the next tick looks at it: a short tap between two ticks ends
+// the show as well.
+bool TForm1::escapeHeld() { return std::exchange(escapeDown_, false); }
+
 bool TForm1::altHeld() {
     return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier);
 }
@@ -177,8 +187,8 @@ bool TForm1::pictureEvent(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         // Ticks of an automatic show look whether Escape is held down.
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-            escapeDown_ = type == QEvent::KeyPress;
+        if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            escapeDown_ = Timer2->isActive();
         return false;
     }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
