@@ -114,17 +114,20 @@ struct KeyPlayer {
         if (page != 1) player.ShowPage(page);
         ASSERT_EQ(player.state().CurrentPage, page);
     }
-    // What one key did: the window's events, the dialogs shown, the print jobs, the media
-    // panel and the picture print scale when they changed.
+    // What one key did: the window's events, the dialogs shown, the print jobs, the media and
+    // picture panels and the picture print scale when they changed.
     std::string press(Key key, Modifier modifier) {
         log.clear();
         dialogs.shown.clear();
         const bool panel = media.view().panelVisible;
+        const bool picture = player.pictures().panelShown;
         const double scale = player.pictureScale();
         player.keyUp(key, modifier);
         for (const auto& shown : dialogs.shown) log.push_back(shown.text);
         if (media.view().panelVisible != panel)
             log.push_back(panel ? "media hidden" : "media shown");
+        if (player.pictures().panelShown != picture)
+            log.push_back(picture ? "picture hidden" : "picture shown");
         if (player.pictureScale() != scale)
             log.push_back("scale " + std::to_string(player.pictureScale()).substr(0, 4));
         std::string all;
@@ -157,14 +160,16 @@ TEST_F(KeyFixture, EveryKeyActsOnlyWhenItsConditionHolds) {
     const Setup always;
     const Row rows[] = {
         {Key::PageDown, Modifier::None, page(&KeyPlayer::training, 1), listPage,
-         "page 2 | media hidden", ""},
+         "page 2 | media hidden | picture hidden", ""},
         {Key::PageDown, Modifier::Ctrl, page(&KeyPlayer::training, 1), listPage,
-         "page 2 | media hidden", ""},
+         "page 2 | media hidden | picture hidden", ""},
         {Key::PageDown, Modifier::None, page(&KeyPlayer::training, 4), page(&KeyPlayer::test, 1),
          "", texts::kEvaluateFirst},
         {Key::PageUp, Modifier::Shift, page(&KeyPlayer::training, 2), page(&KeyPlayer::test, 2),
-         "page 1 | media shown", ""},
+         "page 1 | media shown | picture shown", ""},
         {Key::F1, Modifier::Ctrl, listPage, always, "script editor", ""},
+        {Key::F1, Modifier::None, page(&KeyPlayer::training, 1), page(&KeyPlayer::training, 4),
+         "picture hidden", ""},
         {Key::F2, Modifier::None, page(&KeyPlayer::child, 1), page(&KeyPlayer::training, 1),
          "page 3", ""},
         {Key::F2, Modifier::Shift, page(&KeyPlayer::child, 2), page(&KeyPlayer::training, 2),
