@@ -301,6 +301,7 @@ void LessonPlayer::startAppendedLesson() {
 }
 
 void LessonPlayer::startLesson() {
+    loadRegionTable();
     switch (lesson::classifyLesson(lessonText_, s_.NestedArchiveCount)) {
         case lesson::LessonKind::Menu:
             view_.keepSelection();

@@ -15,6 +15,7 @@
 #include "lesson/page_prep.h"
 #include "lesson/project_list.h"
 #include "lesson/startup_facts.h"
+#include "player/click_tasks.h"
 #include "player/evaluation.h"
 #include "player/key_map.h"
 #include "player/picture_panel.h"
@@ -95,6 +96,20 @@ class LessonPlayer {
     void calculatorKey();                                // F12
     void calculatorFromField(int field);                 // double click on an answer field
 
+    // Click-click and the picture tasks. A mouse press on the page view comes here before
+    // clickLine(); true when it switched the drop mode and nothing more may follow. `column`
+    // is the byte offset of the clicked character in the line.
+    bool pickAt(const std::string& line, int lineNumber, std::size_t column, bool rightButton,
+                bool noModifiers);
+    void RichEdit2MouseDown(const std::string& line);  // a line of the word list
+    void FormClick(int field);                         // answer field `field`, 0: the window
+    void pictureMouseDown(int x, int y, bool rightButton, bool noModifiers);     // shown pixels
+    void pictureClickAt(PixelPoint source, bool rightButton, bool noModifiers);  // file pixels
+    void stepPick(int direction);            // without a mouse: the next (+1) or previous (-1) word
+    void toggleAppendMode();                 // without a mouse: the right click's switch
+    bool pickWord(const std::string& text);  // clicks the first list word reading `text`
+    const RegionTask& regionTask() const { return regionTask_; }
+
     // Printing; in test mode none of these prints.
     void Button4Click();                             // "Drucken"
     void printShownPicture();                        // F5
@@ -167,6 +182,13 @@ class LessonPlayer {
     void printTextSheets();
     bool printPictureAsShown(const std::string& path);
     lesson::ListMode listMode() const;
+    struct PickCandidate;
+    std::vector<PickCandidate> pickCandidates() const;
+    void takePick(const std::string& text);
+    void loadRegionTable();
+    void readRegions(const lesson::PageOptions& options);
+    void DrawRegionNumbers();
+    PictureGeometry shownPictureGeometry() const;
     // Pictures and links.
     bool showPictureFile(const std::string& path);
     bool displayPictureFile(const std::string& path, const std::string& captionLine,
@@ -215,6 +237,10 @@ class LessonPlayer {
     std::string shownPicture_;                  // the picture in the picture panel
     double pictureScale_ = kStartPictureScale;
 
+    std::string regionTable_;  // "search.txt" of the lesson
+    RegionTask regionTask_;
+    std::vector<std::string> wordList_;  // the "&" list of the shown page
+    int pickStep_ = -1;                  // the word picked last by stepPick
     PictureState pictures_;
     PictureRoom room_;
     std::string pagePicture_;   // the page's own picture, from its media line

@@ -34,6 +34,7 @@ void LessonPlayer::resetPageOptions() {
     s_.calculatorClearsOption = false;
     s_.scriptOption = false;
     s_.limitedListening = false;
+    s_.AppendMode = false;
     s_.coordinatePage = false;
     s_.scriptPicture = false;
 }
@@ -47,6 +48,7 @@ void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_
     s_.calculatorClearsOption = options.has(Marker::CalculatorClears);
     s_.scriptOption = options.has(Marker::Script);
     s_.limitedListening = options.has(Marker::LimitedSound);
+    s_.AppendMode = options.has(Marker::AppendPick);
     s_.coordinatePage = s_.scriptOption && options.has(Marker::ScriptGraphic);
     s_.scriptPicture = options.has(Marker::KeepPicture);
 }
@@ -74,6 +76,8 @@ void LessonPlayer::ShowPage(int n) {
     gapTable_ = {};
     answers_.fill({});
     savedAnswers_.clear();
+    wordList_.clear();
+    pickStep_ = -1;
     // The previous page's score must not stand beside this one.
     view_.setStatus({});
 
@@ -95,7 +99,9 @@ void LessonPlayer::ShowPage(int n) {
         page.text = prepared.text;
         if (n == 1) s_.headerLine = lesson::headerLineOf(body);
         applyOptions(prepared.options, body);
+        readRegions(prepared.options);
     } else {
+        regionTask_.clear();
         page.text = std::string(body);
     }
     page.keepLength = page.text.size();
@@ -149,7 +155,10 @@ void LessonPlayer::prepareAnswerFields(const lesson::PreparedPage& page) {
         }
         s_.hasAnswerFields = gapTable_.GapCount() > 0;
     }
-    if (s_.wordListOption) view_.showSideList(SideList::Words, page.wordList);
+    if (s_.wordListOption) {
+        wordList_ = page.wordList;
+        view_.showSideList(SideList::Words, page.wordList);
+    }
     if (s_.calculatorOption) view_.setStatus(calculatorHint(s_.hasAnswerFields));
 }
 
@@ -194,6 +203,9 @@ void LessonPlayer::showSingleText() {
     gapTable_ = {};
     answers_.fill({});
     savedAnswers_.clear();
+    wordList_.clear();
+    pickStep_ = -1;
+    regionTask_.clear();
 
     const lesson::PreparedPage prepared = lesson::prepareSingleText(lessonText_);
     PageText page;

@@ -43,9 +43,12 @@ struct PlayerState {
     bool ChildMode = false;
     bool TestFinished = false;
     bool QuestionnairePage = false;
-    QuestionnaireLevels levels;  // kept until another lesson is loaded
-    std::string PickedText;
-    bool capsLock = false;  // child mode types capitals
+    QuestionnaireLevels levels;   // kept until another lesson is loaded
+    std::string PickedText;       // picked by a click, dropped into the next clicked field
+    bool AppendMode = false;      // a drop appends instead of replacing ("~", right click)
+    std::string AllowedAnswers;   // the page's '((...))' text
+    bool RegionsDefined = false;  // the lesson has a region table "search.txt"
+    bool capsLock = false;        // child mode types capitals
 
     // Per-page options and flags, reset on every page display.
     bool ShowCorrections = true;

@@ -11,6 +11,7 @@
 #include "lesson/markup_text.h"
 #include "platform/styled_text.h"
 #include "platform/user_dialogs.h"
+#include "player/click_tasks.h"
 #include "player/picture_panel.h"
 
 namespace textaria::player {
@@ -79,6 +80,21 @@ class PlayerView {
     virtual bool displayPicture(const PictureDisplay& picture) { return showPicture(picture.path); }
     // The slide-show panel with "[ >> ]", "[ << ]" and "[  ||  ]".
     virtual void showSlidePanel(bool /*visible*/) {}
+
+    // Click-click: a picked word of the page view (line 1-based, byte range of that line's
+    // text), or a line of the word list (0-based); a field's whole text selected, caret at
+    // its end. `picked` reports every pick (also an empty one).
+    virtual void highlightPick(int /*line*/, LineRange /*range*/) {}
+    virtual void highlightWordListLine(int /*index*/) {}
+    virtual void selectFieldText(int /*field*/) {}
+    virtual void picked(const std::string& /*text*/) {}
+    // Marks drawn on the shown picture in its shown pixels, and the picture drawn anew
+    // without them.
+    virtual void drawPictureRectangle(const PixelRect& /*rect*/) {}
+    virtual void drawPictureNumbers(const std::vector<PictureLabel>& /*labels*/) {}
+    virtual void restorePicture() {}
+    // Where a message about the picture opens (beside the picture panel).
+    virtual platform::ScreenPoint pictureCorner() { return {}; }
 
     // The file dialog of "Laden"; nothing when cancelled.
     virtual std::optional<std::string> askLessonFile(const std::string& /*startFolder*/) {

@@ -153,6 +153,24 @@ inline constexpr const char* kReasonDiskFull = "Der Datenträger ist voll.";
 inline constexpr const char* kReasonNoFreeName = "Kein freier Dateiname gefunden.";
 // ---- end of test protocol and questionnaires ---------------------------------------------
 
+// Click-click technique and picture click tasks.
+inline constexpr const char* kAppendModeOn = "Klick-Klick-Technik mit ANFÜGEN in den Lücken!";
+inline constexpr const char* kReplaceModeOn = "Klick-Klick-Technik mit ERSETZEN in den Lücken!";
+inline constexpr const char* kRegionClickOf = ". Klick von ";  // k + this + count
+inline constexpr const char* kRegionRight = " = RICHTIG  (";
+inline constexpr const char* kRegionWrong = " = FALSCH  (";
+inline constexpr const char* kRegionPercentRight = "% richtig)";
+inline constexpr const char* kRegionGoOn = "Weiter";
+inline constexpr const char* kRegionResult = "Ergebnis: ";
+inline constexpr const char* kRegionResultOf = " RICHTIG von ";
+// Picking and dropping words without a mouse, for the help text.
+inline constexpr const char* kKeyboardPickHelp[] = {
+    "  <Alt Rechts> Nächstes Wort einer Wortliste wählen",
+    "  <Alt Links>  Vorheriges Wort einer Wortliste wählen",
+    "  <Alt Runter> Gewähltes Wort in die aktive Lücke setzen",
+    "  <Alt Hoch>   Wörter in den Lücken ersetzen oder anfügen",
+};
+
 // Media panel and recorder.
 inline constexpr const char* kSoundStopped = "0 : 0";
 inline constexpr const char* kSoundStarted = "0:0";

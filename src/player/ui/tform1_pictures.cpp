@@ -208,6 +208,8 @@ bool TForm1::pictureEvent(QObject* watched, QEvent* event) {
         player_->Image1DblClick();
         return true;
     }
+    if (type == QEvent::MouseButtonPress && watched == Image1)
+        Image1MouseDown(mouse->position().toPoint(), mouse->button(), mouse->modifiers());
     const QPoint global = mouse->globalPosition().toPoint();
     if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
         pictureDragging_ = true;

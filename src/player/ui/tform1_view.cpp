@@ -92,6 +92,7 @@ void TForm1::showSelection(int line) {
 
 void TForm1::showPageText(const PageText& page, bool readingPage) {
     setViewBackground(*RichEdit1, Qt::white);
+    RichEdit1->setExtraSelections({});
     const std::string_view lesson = lessonPlainText_;
     const std::string_view body =
         lesson.substr(page.range.begin, page.range.end - page.range.begin);
@@ -215,6 +216,7 @@ void TForm1::setLoadButton(const std::string& text, bool visible) {
 
 void TForm1::showSideList(SideList kind, const std::vector<std::string>& lines) {
     RichEdit2->clear();
+    RichEdit2->setExtraSelections({});
     QTextCharFormat format;
     const char* caption = texts::kAnswerListCaption;
     if (kind == SideList::Words) {
