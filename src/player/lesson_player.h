@@ -157,7 +157,6 @@ class LessonPlayer {
     void keyUp(Key key, Modifier modifier);
     void enterInField(int field);
     void Button1Click();  // "Hilfe"
-    int graphicsTextSize() const;
 
     // Closing the window: nothing of the lesson may stay behind.
     void close();

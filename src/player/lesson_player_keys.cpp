@@ -127,10 +127,6 @@ void LessonPlayer::hideHelp() {
     view_.hideHelp();
 }
 
-int LessonPlayer::graphicsTextSize() const {
-    return drawing_ ? drawing_->graphicsTextSize : graphicsTextSize_;
-}
-
 void LessonPlayer::stepGraphicsTextSize(int step) {
     dialogs_.information(drawing_ ? script::stepGraphicsTextSize(*drawing_, step)
                                   : script::stepGraphicsTextSize(graphicsTextSize_, {}, step));
