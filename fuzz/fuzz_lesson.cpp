@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "lesson/markup_pages.h"
+#include "lesson/markup_placeholders.h"
 #include "lesson/page_prep.h"
 #include "lesson/project_list.h"
 
@@ -21,6 +22,20 @@ void checkPage(const PreparedPage& page) {
     if (page.gapError != GapError::None && !page.gaps.entries.empty()) std::abort();
 }
 
+// Placeholder values that hold placeholders and brackets themselves: the replacements, replayed
+// on a copy, must give the same text.
+void checkSubstitution(std::string_view text) {
+    ScriptValues results;
+    for (std::size_t i = 0; i < results.values.size(); ++i)
+        results.values[i] = i % 3 == 0 ? "" : (i % 3 == 1 ? ".a[" : "1.5");
+    results.formulas = {":formel2", "x^2", "", "]", ".z"};
+    std::string substituted(text);
+    const auto made = substitutePlaceholders(substituted, results);
+    std::string replayed(text);
+    applyReplacements(replayed, made);
+    if (replayed != substituted) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -35,6 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkRange(span.body, size);
         const std::string_view body = text.substr(span.body.begin, span.body.end - span.body.begin);
         checkPage(prepareListPage(body, span.number));
+        checkSubstitution(body);
     }
     checkPage(prepareSingleText(text));
     (void)menuProjects(text);

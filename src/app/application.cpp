@@ -42,6 +42,7 @@ bool Application::createWindows() {
     form1_ = std::make_unique<player::TForm1>(state_.startup, state_.dialogs, state_.programs);
     lessonPlayer_ = std::make_unique<player::LessonPlayer>(state_.startup, *form1_, state_.dialogs);
     form1_->attach(*lessonPlayer_);
+    lessonPlayer_->setFormulaVariables(&state_.variables);
     state_.dialogs.setParent(form1_.get());
     connect(form1_.get(), &player::TForm1::closed, this, &Application::finished);
     form13_ = std::make_unique<calc::TForm13>(state_.variables);

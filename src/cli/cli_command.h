@@ -1,6 +1,8 @@
 // Subcommands of textaria-cli register themselves here; each lives in its own cmd_*.cpp.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,5 +35,8 @@ int fail(const char* command, const std::string& message, int status);
 
 // Writes the command's whole output to stdout: kExitOk, or the failure when it cannot be written.
 int writeOutput(const char* command, std::string_view text);
+
+// The value of --seed: a whole number 0 … 2^64 - 1; nothing for any other text.
+std::optional<std::uint64_t> parseSeed(const std::string& text);
 
 }  // namespace textaria::cli

@@ -5,6 +5,7 @@
 #include "cli/cli_command.h"
 #include "cli/temp_folder.h"
 #include "lesson/lesson_check.h"
+#include "player/page_script.h"
 
 namespace textaria::cli {
 
@@ -32,7 +33,9 @@ constexpr const char* kHelp =
     "Warnings are what is probably a mistake: a title without its two-digit number, a number\n"
     "used twice or opening another page, option lines holding other characters, a \"#\" in the\n"
     "middle of a line, a lesson without a closing title, an empty page.\n"
-    "Page scripts are not run: their file and section are checked.\n"
+    "The script of each page with the option \"@\" is run as the player runs it (nobody at its\n"
+    "dialogs); a line it cannot read or a run that does not end is an error naming the line of\n"
+    "the script file.\n"
     "Prints nothing for a clean lesson. Exit status 0 when no lesson has an error, 1 when one\n"
     "has or cannot be read (a message on stderr), 2 for a usage error.\n";
 
@@ -47,7 +50,8 @@ int run(const CommandArgs& args) {
         TempFolder scratch("check");
         if (!scratch.ok())
             return fail("check", "no temporary folder to unpack into", kExitUnreadable);
-        const lesson::LessonCheckReport report = lesson::checkLessonFile(file, scratch.path());
+        const lesson::LessonCheckReport report =
+            lesson::checkLessonFile(file, scratch.path(), player::tryPageScript);
         for (const lesson::CheckFinding& finding : report.findings)
             std::printf("%s\n", lesson::formatFinding(file, finding).c_str());
         if (!report.unreadable.empty()) fail("check", report.unreadable, kExitUnreadable);

@@ -33,11 +33,19 @@ constexpr const char* kHelp =
     "  type I TEXT     answer field I (1-based) holds TEXT (the rest of the line)\n"
     "  bewerten | luecken | liste | beenden | hilfe   the buttons of those names\n"
     "  key NAME        F1..F12, pagedown, pageup, escape, enter I (Enter in answer field I);\n"
-    "                  prefix shift+ or ctrl+ (alt+ or a mix matches no key of the window)\n"
+    "                  prefix shift+ or ctrl+ (alt+ or a mix matches no function key)\n"
     "  answer TEXT     queues an answer for the next dialog: yes / no, the text of an input\n"
     "                  box (\"answer\" alone: empty; \"answer cancel\": Cancel), the 0-based\n"
     "                  button of a selection box (-1: Escape)\n"
     "  show            prints the page view's lines (\"| LINE\") and the answer fields\n"
+    "  pick TEXT       clicks the word TEXT of a list \"((...))\" of the shown page (a word\n"
+    "                  that no list holds: a click beside the lists)\n"
+    "  pickline N      clicks line N (1-based) of the word list beside the page\n"
+    "  drop I          clicks answer field I: the picked word goes into it (prints the field)\n"
+    "  rightclick      a right click on the page view (drop mode ERSETZEN / ANFUEGEN)\n"
+    "  picture X Y [right]   a click on the page's picture at X,Y of the picture file\n"
+    "  key alt+right | alt+left | alt+up | alt+down I   picking without a mouse: next or\n"
+    "                  previous list word, the drop mode, drop into answer field I\n"
     "  link TEXT       clicks the first line of the shown page that contains TEXT: its\n"
     "                  picture link \"{...}\", slide show \"{{...}}\" or file link \"<<...>>\"\n"
     "  slide next|prev|pause|stop|tick|escape\n"
@@ -48,10 +56,13 @@ constexpr const char* kHelp =
     "Output, one line per event: page:, status:, message:, question:, input:, select:,\n"
     "result:, protocol:, picture: FILE (or \"hidden\"), slide: N CAPTION-LINE [| CAPTION],\n"
     "slide: end, timer: MS (or \"off\"), help: (\"? LINE\" for each line of the help shown),\n"
-    "and \"end\" at the end of input. Keys that only change the window (F7, F8, F12,\n"
-    "Ctrl F1) print nothing.\n"
+    "picked: TEXT (a pick), field I: TEXT (a drop), rectangle: L,T,R,B (a missed region),\n"
+    "number: N at L,T,R,B (region numbers; both in the shown picture's pixels), and \"end\"\n"
+    "at the end of input. Keys that only change the window (F7, F8, F12, Ctrl F1) print\n"
+    "nothing.\n"
     "--protocol-folder sets where protocols go (default: the current folder); --clock fixes\n"
-    "their date and time; --seed N seeds every random choice.\n"
+    "their date and time; --seed N seeds every random choice (the protocol name's letters,\n"
+    "page scripts), so that a run can be repeated.\n"
     "Exit status 0 on success, 1 when LESSON cannot be read, 2 for a usage error.\n";
 
 // A text's line breaks as "\n", so that every event stays on one line.
@@ -185,7 +196,24 @@ class TextView : public player::PlayerView {
     }
     void hideHelp() override { say("help: hidden"); }
 
+    void showSideList(player::SideList kind, const std::vector<std::string>& lines) override {
+        wordList = kind == player::SideList::Words ? lines : std::vector<std::string>{};
+    }
+    void hideSideList() override { wordList.clear(); }
+    void picked(const std::string& text) override { say("picked: " + text); }
+    void drawPictureRectangle(const player::PixelRect& r) override { say("rectangle: " + rect(r)); }
+    void drawPictureNumbers(const std::vector<player::PictureLabel>& labels) override {
+        for (const auto& label : labels) say("number: " + label.text + " at " + rect(label.rect));
+    }
+
+    std::vector<std::string> wordList;
+
   private:
+    static std::string rect(const player::PixelRect& r) {
+        return std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+               std::to_string(r.right) + "," + std::to_string(r.bottom);
+    }
+
     std::string status_;
     bool inShow_ = false;        // a slide is on screen
     bool pictureShown_ = false;  // a picture is on screen
@@ -282,12 +310,61 @@ std::string titleLine(const player::LessonPlayer& player, int page) {
     return "   " + pages[static_cast<std::size_t>(page - 1)].title;
 }
 
+// An answer field number of a command, 1 to 20.
+std::optional<int> fieldNumber(std::string_view text) {
+    const auto field = number(text);
+    if (!field || *field < 1 || *field > lesson::kMaxGaps) return std::nullopt;
+    return field;
+}
+
+void drop(player::LessonPlayer& player, int field) {
+    player.FormClick(field);
+    say("field " + std::to_string(field) + ": " + player.answer(field));
+}
+
+// The click-click commands; false when `word` is none of them.
+bool runPickCommand(const std::string& word, const std::string& rest, const std::string& line,
+                    player::LessonPlayer& player, const TextView& view, std::string& error) {
+    if (word == "pick") {
+        if (!player.pickWord(rest)) player.pickAt({}, 0, 0, false, true);
+    } else if (word == "pickline") {
+        const auto n = number(rest);
+        if (!n) return error = "pickline needs a line number: " + line, true;
+        // A click below the list's last line reads an empty line.
+        const bool inList = *n >= 1 && *n <= static_cast<int>(view.wordList.size());
+        player.RichEdit2MouseDown(inList ? view.wordList[static_cast<std::size_t>(*n - 1)] : "");
+    } else if (word == "drop") {
+        const auto field = fieldNumber(rest);
+        if (!field) return error = "answer field out of range (1 to 20): " + line, true;
+        drop(player, *field);
+    } else if (word == "rightclick") {
+        player.pickAt({}, 0, 0, true, true);
+    } else if (word == "picture") {
+        const auto first = rest.find(' ');
+        const auto second = rest.find(' ', first == std::string::npos ? first : first + 1);
+        const auto x = number(rest.substr(0, first));
+        const auto y =
+            first == std::string::npos
+                ? std::nullopt
+                : number(rest.substr(first + 1, second == std::string::npos ? std::string::npos
+                                                                            : second - first - 1));
+        const std::string button = second == std::string::npos ? "" : rest.substr(second + 1);
+        if (!x || !y || (!button.empty() && button != "right"))
+            return error = "picture needs X Y [right]: " + line, true;
+        player.pictureClickAt({*x, *y}, button == "right", true);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // Runs one command; false with a message for a usage error.
 bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedDialogs& dialogs,
-                HandTimer& timer, std::string& error) {
+                const TextView& view, HandTimer& timer, std::string& error) {
     const auto blank = line.find(' ');
     const std::string word = line.substr(0, blank);
     const std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
+    if (runPickCommand(word, rest, line, player, view, error)) return error.empty();
     if (word == "open") {
         const auto n = number(rest);
         if (!n) return error = "open needs a page number: " + line, false;
@@ -341,7 +418,15 @@ bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedD
         }
     } else if (word == "key") {
         const auto lower = lesson::asciiLowerCase(rest);
-        if (lower.rfind("enter ", 0) == 0) {
+        if (lower == "alt+right" || lower == "alt+left") {
+            player.stepPick(lower == "alt+right" ? 1 : -1);
+        } else if (lower == "alt+up") {
+            player.toggleAppendMode();
+        } else if (lower.rfind("alt+down ", 0) == 0) {
+            const auto field = fieldNumber(lower.substr(9));
+            if (!field) return error = "answer field out of range (1 to 20): " + line, false;
+            drop(player, *field);
+        } else if (lower.rfind("enter ", 0) == 0) {
             const auto field = number(lower.substr(6));
             if (!field || *field < 1 || *field > lesson::kMaxGaps)
                 return error = "answer field out of range (1 to 20): " + line, false;
@@ -371,12 +456,8 @@ int run(const CommandArgs& args) {
             clock = player::ProtocolStamp::parse(args[++i]);
             if (!clock) return fail("play", "--clock takes \"DD.MM.YYYY HH:MM:SS\"", kExitUsage);
         } else if (a == "--seed" && hasValue) {
-            const std::string& text = args[++i];
-            std::uint64_t n = 0;
-            const char* end = text.data() + text.size();
-            if (text.empty() || std::from_chars(text.data(), end, n).ptr != end)
-                return fail("play", "--seed takes a whole number", kExitUsage);
-            seed = n;
+            seed = parseSeed(args[++i]);
+            if (!seed) return fail("play", "--seed takes a whole number", kExitUsage);
         } else if (a.rfind("--", 0) == 0 || !lessonPath.empty()) {
             return fail("play", "unexpected argument: " + a + " (see --help)", kExitUsage);
         } else {
@@ -413,7 +494,7 @@ int run(const CommandArgs& args) {
     while (!view.ended && std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line.front() == '#') continue;
-        if (!runCommand(line, player, dialogs, timer, error)) {
+        if (!runCommand(line, player, dialogs, view, timer, error)) {
             std::fflush(stdout);
             return fail("play", error, kExitUsage);
         }

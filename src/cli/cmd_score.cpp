@@ -15,7 +15,7 @@ namespace textaria::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "usage: textaria-cli score FILE PAGE [ANSWER]...\n"
+    "usage: textaria-cli score [--seed N] FILE PAGE [ANSWER]...\n"
     "\n"
     "Shows page PAGE of the lesson FILE (.rtf, or an .rsd archive) as the player would, types\n"
     "ANSWER i into answer field i (missing answers stay empty; every argument after PAGE is an\n"
@@ -23,6 +23,8 @@ constexpr const char* kHelp =
     "status text and the page result line. A questionnaire page prints its factor line instead.\n"
     "A page without answer fields (no gaps, a gap error, a reading page) is not evaluated and\n"
     "prints two empty lines. A single text has the one page 1.\n"
+    "The script of a page with the option \"@\" runs first, as in the player; --seed N (only\n"
+    "before FILE) seeds its random numbers, so that the page poses the same exercise again.\n"
     "Exit status 0 on success, 1 when FILE cannot be read, 2 for a usage error or a page the\n"
     "lesson does not have.\n";
 
@@ -43,7 +45,14 @@ class ScoreView : public player::PlayerView {
 // Nobody answers: messages (a gap error, say) are not printed, questions get No.
 using NoDialogs = platform::DecliningDialogs;
 
-int run(const CommandArgs& args) {
+int run(const CommandArgs& given) {
+    CommandArgs args = given;
+    std::optional<std::uint64_t> seed;
+    if (!args.empty() && args[0] == "--seed") {
+        if (args.size() < 2 || !(seed = parseSeed(args[1])))
+            return fail("score", "--seed takes a whole number", kExitUsage);
+        args.erase(args.begin(), args.begin() + 2);
+    }
     if (args.size() < 2) return fail("score", "needs FILE and PAGE (see --help)", kExitUsage);
     const std::optional<long long> page = player::parseWholeNumber(args[1]);
     if (!page) return fail("score", "PAGE must be a whole number: " + args[1], kExitUsage);
@@ -62,6 +71,7 @@ int run(const CommandArgs& args) {
     ScoreView view;
     NoDialogs dialogs;
     player::LessonPlayer player(startup, view, dialogs);
+    if (seed) player.seed(*seed);
     std::error_code ec;
     if (!player.openLesson(std::filesystem::absolute(args[0], ec).string()))
         return fail("score", args[0] + ": cannot be read as a lesson", kExitUnreadable);

@@ -1,5 +1,6 @@
 // textaria-cli: the program's core without windows.
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -36,6 +37,14 @@ int writeOutput(const char* command, std::string_view text) {
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0)
         return fail(command, "cannot write the output", kExitUnreadable);
     return kExitOk;
+}
+
+std::optional<std::uint64_t> parseSeed(const std::string& text) {
+    std::uint64_t n = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, n);
+    if (text.empty() || error != std::errc() || ptr != end) return std::nullopt;
+    return n;
 }
 
 }  // namespace textaria::cli

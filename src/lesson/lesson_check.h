@@ -3,9 +3,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "lesson/markup_script.h"
 
 namespace textaria::lesson {
 
@@ -21,6 +25,10 @@ struct CheckFinding {
     std::string message;
 };
 
+// Runs the script section of a page, as the player would, and tells why it fails. The script
+// language is not the lesson's: the caller that has it hands it in.
+using ScriptTrial = std::function<std::optional<ScriptProblem>(const ScriptSection& section)>;
+
 // A lesson text and where its companion files lie.
 struct CheckedLesson {
     std::string_view text;         // plain text, CR LF lines
@@ -29,6 +37,7 @@ struct CheckedLesson {
     bool fromArchive = false;
     int nestedArchiveCount = 0;
     std::vector<std::string> skippedMembers;  // archive members the unpacker leaves out
+    ScriptTrial scriptTrial;                  // none: page scripts are not run
 };
 
 // The findings of a lesson text, in text order (by line; stable within a line).
@@ -43,7 +52,8 @@ struct LessonCheckReport {
 // Opens an ".rtf" lesson or unpacks an ".rsd" archive into workFolder (a fresh, empty folder)
 // and checks it: archive findings first, then those of the text.
 LessonCheckReport checkLessonFile(const std::filesystem::path& file,
-                                  const std::filesystem::path& workFolder);
+                                  const std::filesystem::path& workFolder,
+                                  const ScriptTrial& scriptTrial = {});
 
 // "FILE:PAGE:LINE: error|warning: MESSAGE".
 std::string formatFinding(std::string_view file, const CheckFinding& finding);

@@ -53,7 +53,8 @@ bool LessonCheckReport::hasErrors() const {
                        [](const CheckFinding& f) { return f.severity == CheckSeverity::Error; });
 }
 
-LessonCheckReport checkLessonFile(const fs::path& file, const fs::path& workFolder) {
+LessonCheckReport checkLessonFile(const fs::path& file, const fs::path& workFolder,
+                                  const ScriptTrial& scriptTrial) {
     LessonCheckReport report;
     const LessonOpenResult open = openLessonFile(file, workFolder);
     const LessonFile& lesson = open.lesson;
@@ -78,6 +79,7 @@ LessonCheckReport checkLessonFile(const fs::path& file, const fs::path& workFold
         return report;
     }
     CheckedLesson checked;
+    checked.scriptTrial = scriptTrial;
     checked.text = lesson.plainText;
     checked.folder = lesson.folder;
     checked.baseName = lesson.baseName;

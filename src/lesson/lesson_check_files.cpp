@@ -1,7 +1,6 @@
 // The linter's look at the files a lesson names: title line media, links in the text, page
 // scripts, image regions and the projects of a menu.
 #include <algorithm>
-#include <charconv>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -9,6 +8,7 @@
 #include "lesson/lesson_check_context.h"
 #include "lesson/lesson_check_texts.h"
 #include "lesson/lesson_file.h"
+#include "lesson/markup_regions.h"
 #include "lesson/markup_script.h"
 #include "lesson/markup_targets.h"
 #include "lesson/project_list.h"
@@ -109,34 +109,6 @@ void checkLinks(CheckContext& cx, const PageView& page, std::size_t offset, std:
                    fillIn(msg::kExternalLinkMissing, {*external, cx.missingFileFix(*external)}));
 }
 
-// The section of a region table for page p: after the header "#p" up to the header "#p+1";
-// without the later header there is none.
-std::optional<std::string_view> regionSection(std::string_view table, int page) {
-    const std::string header = "#" + std::to_string(page);
-    const std::size_t at = table.find(header);
-    if (at == std::string_view::npos) return std::nullopt;
-    const std::size_t from = at + header.size();
-    const std::size_t to = table.find("#" + std::to_string(page + 1), from);
-    if (to == std::string_view::npos) return std::nullopt;
-    return trim(table.substr(from, to - from));
-}
-
-// x1,y1,x2,y2,number and an optional sixth field, all integers.
-bool regionLineValid(std::string_view line) {
-    std::string fields(line);
-    if (fields.empty() || fields.back() != ',') fields += ',';
-    int count = 0;
-    for (std::size_t start = 0, comma; (comma = fields.find(',', start)) != std::string::npos;
-         start = comma + 1) {
-        const std::string_view field = trim(std::string_view(fields).substr(start, comma - start));
-        int value = 0;
-        const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), value);
-        if (field.empty() || ec != std::errc() || end != field.data() + field.size()) return false;
-        ++count;
-    }
-    return count >= 5;
-}
-
 }  // namespace
 
 void checkPageFiles(CheckContext& cx, const PageView& page, std::string_view mediaPicture,
@@ -166,6 +138,16 @@ void checkPageScript(CheckContext& cx, const PageView& page) {
     else if (!section.error.empty())
         cx.add(page.number, at, CheckSeverity::Error,
                fillIn(msg::kScriptDecimals, {number, file, section.error}));
+    else if (cx.lesson().scriptTrial)
+        if (const auto problem = cx.lesson().scriptTrial(section)) {
+            const std::string line = std::to_string(problem->fileLine);
+            cx.add(
+                page.number, at, CheckSeverity::Error,
+                problem->kind == ScriptProblem::Kind::Runaway
+                    ? fillIn(msg::kScriptRunaway, {number, file, std::to_string(problem->steps),
+                                                   line, problem->lineText})
+                    : fillIn(msg::kScriptLineUnreadable, {number, line, file, problem->lineText}));
+        }
 }
 
 void checkRegions(CheckContext& cx, const PageView& page, bool hasPicture) {
@@ -190,7 +172,7 @@ void checkRegions(CheckContext& cx, const PageView& page, bool hasPicture) {
     while (!rest.empty()) {
         const std::size_t end = std::min(rest.find_first_of("\r\n"), rest.size());
         const std::string_view line = trim(rest.substr(0, end));
-        if (!line.empty() && !regionLineValid(line))
+        if (!line.empty() && !parseRegionLine(line).usable())
             cx.add(page.number, at, CheckSeverity::Error,
                    fillIn(msg::kRegionLineBad, {line, number}));
         rest.remove_prefix(std::min(end + 1, rest.size()));

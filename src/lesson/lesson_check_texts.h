@@ -87,6 +87,13 @@ inline constexpr const char* kScriptSectionMissing =
 inline constexpr const char* kScriptDecimals =
     "the \"dez\" line of page {}'s script in {} needs a digit four characters after the \"d\", "
     "as in dez=2; the player stops preparing the page with \"{}\"";
+inline constexpr const char* kScriptLineUnreadable =
+    "page {}'s script fails at line {} of {}: \"{}\" is no command, keyword, assignment or "
+    "formula; the player shows the page without its values and without answer fields";
+inline constexpr const char* kScriptRunaway =
+    "page {}'s script in {} does not end: it still runs after {} executed lines (last at line "
+    "{}: \"{}\"); the player stops it and shows the page without its values and without "
+    "answer fields";
 inline constexpr const char* kRegionTableMissing =
     "page {} is an image click task (\"/\"), but search.txt is missing; {}";
 inline constexpr const char* kRegionSectionMissing =

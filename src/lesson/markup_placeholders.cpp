@@ -4,6 +4,32 @@
 
 namespace textaria::lesson {
 
+namespace {
+
+bool matchesIgnoringCase(std::string_view text, std::size_t at, std::string_view pattern) {
+    if (text.size() - at < pattern.size()) return false;
+    for (std::size_t i = 0; i < pattern.size(); ++i)
+        if (platform::asciiLower(text[at + i]) != pattern[i]) return false;
+    return true;
+}
+
+// Every occurrence of the lower-case pattern, left to right; an inserted value is never
+// searched again.
+void replaceEvery(std::string& text, std::string_view pattern, const std::string& value,
+                  std::vector<TextReplacement>& made) {
+    for (std::size_t at = 0; at < text.size();) {
+        if (!matchesIgnoringCase(text, at, pattern)) {
+            ++at;
+            continue;
+        }
+        text.replace(at, pattern.size(), value);
+        made.push_back({at, pattern.size(), value});
+        at += value.size();
+    }
+}
+
+}  // namespace
+
 std::bitset<26> lettersShownOutsideGaps(std::string_view pageText) {
     std::string compact;
     for (char c : pageText)
@@ -18,16 +44,28 @@ std::bitset<26> lettersShownOutsideGaps(std::string_view pageText) {
     return used;
 }
 
+std::vector<TextReplacement> substitutePlaceholders(std::string& pageText,
+                                                    const ScriptValues& results) {
+    std::vector<TextReplacement> made;
+    for (int letter = 0; letter < 26; ++letter) {
+        const char pattern[] = {'.', static_cast<char>('a' + letter)};
+        replaceEvery(pageText, std::string_view(pattern, 2), results.values[letter], made);
+    }
+    for (int n = 0; n < 5; ++n)
+        replaceEvery(pageText, ":formel" + std::to_string(n + 1), results.formulas[n], made);
+    return made;
+}
+
 std::string substitutePlaceholders(std::string_view pageText, const PlaceholderValues& values,
                                    const PlaceholderFormulas& formulas) {
     std::string text(pageText);
-    for (int letter = 0; letter < 26; ++letter) {
-        const char pattern[] = {'.', static_cast<char>('a' + letter)};
-        platform::replaceAll(text, std::string_view(pattern, 2), values[letter], true);
-    }
-    for (int n = 0; n < 5; ++n)
-        platform::replaceAll(text, ":formel" + std::to_string(n + 1), formulas[n], true);
+    substitutePlaceholders(text, ScriptValues{values, formulas});
     return text;
+}
+
+void applyReplacements(std::string& text, const std::vector<TextReplacement>& replacements) {
+    for (const TextReplacement& r : replacements)
+        if (r.begin <= text.size()) text.replace(r.begin, r.length, r.text);
 }
 
 }  // namespace textaria::lesson

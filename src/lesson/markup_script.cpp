@@ -42,6 +42,7 @@ ScriptSection scriptSection(std::string_view fileText, int page) {
 
     section.found = true;
     const std::size_t from = separators[page - 1] + 1;
+    section.firstLine = static_cast<int>(from) + 1;
     const std::size_t to = separators[page];
     for (std::size_t i = from; i < to; ++i) {
         section.lines.emplace_back(lines[i]);

@@ -1,6 +1,7 @@
 // Script sections of the page script file B"_m.txt".
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,9 +11,22 @@ namespace textaria::lesson {
 
 struct ScriptSection {
     bool found = false;              // the file has the "#" lines around this page
+    int firstLine = 0;               // the file's line number (1-based) of the first line
     std::vector<std::string> lines;  // the section, "dez" lines included
     std::optional<int> decimals;     // set by the last "dez" line of the section
     std::string error;               // a "dez" without a digit: the conversion message
+};
+
+// Why a page script failed, for the author: where and how.
+struct ScriptProblem {
+    enum class Kind {
+        Unreadable,  // a line that is no command, keyword, assignment or expression
+        Runaway,     // still running after the step budget
+    };
+    Kind kind = Kind::Unreadable;
+    int fileLine = 0;      // line number in the script file, 1-based; 0 when unknown
+    std::string lineText;  // that line as written
+    std::uint64_t steps = 0;
 };
 
 // Lines containing "#" separate the sections; the lines strictly between the k-th and the

@@ -22,12 +22,21 @@ void prepareGaps(PreparedPage& page) {
 }  // namespace
 
 PreparedPage prepareListPage(std::string_view body, int pageNumber,
-                             const PlaceholderSubstitution& substitute) {
+                             const PageScriptRun& runScript) {
     PreparedPage page;
     page.options = readPageOptions(body);
     page.text = removeOptionLines(body);
-    if (!page.options.has(Marker::ReadingPage) && page.options.has(Marker::Script) && substitute)
-        page.scriptRun = substitute(pageNumber, page.text);
+    if (!page.options.has(Marker::ReadingPage) && page.options.has(Marker::Script) && runScript) {
+        const PageScriptOutcome outcome = runScript(pageNumber, page.text);
+        page.script = outcome.status;
+        if (outcome.status == PageScriptStatus::Ran)
+            page.replacements = substitutePlaceholders(page.text, outcome.results);
+        // A page whose script failed gets no answer fields: its answers are unknown.
+        if (outcome.status == PageScriptStatus::Failed) {
+            page.text.resize(lengthWithoutTrailingLines(page.text));
+            return page;
+        }
+    }
     prepareGaps(page);
     return page;
 }

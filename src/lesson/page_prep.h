@@ -9,19 +9,32 @@
 
 #include "lesson/gaps.h"
 #include "lesson/markup_options.h"
+#include "lesson/markup_placeholders.h"
 
 namespace textaria::lesson {
 
-// Replaces the script placeholders of an "@" page in its text (".a" values, ":formel1"
-// texts). Given the page number and the page text; returns false when no script could be
-// run, so the text keeps its placeholders.
-using PlaceholderSubstitution = std::function<bool(int pageNumber, std::string& pageText)>;
+// What became of an "@" page's script.
+enum class PageScriptStatus {
+    NotRun,  // no script for the page: the placeholders stay as written
+    Ran,     // its values replace the placeholders
+    Failed,  // the preparation of the page stops: placeholders as written, no gaps
+};
+
+struct PageScriptOutcome {
+    PageScriptStatus status = PageScriptStatus::NotRun;
+    ScriptValues results;
+};
+
+// Runs the script of an "@" page, given the page number and the page text (option lines
+// removed), and hands back the values for its placeholders.
+using PageScriptRun = std::function<PageScriptOutcome(int pageNumber, std::string_view pageText)>;
 
 struct PreparedPage {
     PageOptions options;
     std::string text;          // what the page view ends up holding
     bool readingPage = false;  // "µ": no gaps prepared
-    bool scriptRun = false;    // "@" and the substitution ran
+    PageScriptStatus script = PageScriptStatus::NotRun;
+    std::vector<TextReplacement> replacements;  // the placeholders substituted, in order
     GapTable gaps;
     GapError gapError = GapError::None;
     std::vector<std::string> wordList;  // BuildAnswerWordList
@@ -30,7 +43,7 @@ struct PreparedPage {
 // A page of a page list: option lines read and removed, then, unless a reading page, the
 // placeholders substituted ("@" only) and the gaps extracted.
 PreparedPage prepareListPage(std::string_view body, int pageNumber,
-                             const PlaceholderSubstitution& substitute = {});
+                             const PageScriptRun& runScript = {});
 
 // A single text: its option lines are read but stay; it has no script sections.
 PreparedPage prepareSingleText(std::string_view text);

@@ -15,8 +15,7 @@ std::vector<std::string> helpLines() {
     lines.emplace_back();
     add(texts::kHelpTitle);
     add(texts::kHelpCommands);
-    // KEYBOARD-PICK: the keys that pick and drop words without a mouse join here as a group
-    // of their own, once they are defined beside the other texts.
+    add(texts::kKeyboardPickHelp);
     add(texts::kHelpDescription);
     lines.pop_back();
     return lines;

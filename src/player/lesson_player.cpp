@@ -14,6 +14,7 @@
 #include "player/media_control.h"
 #include "player/texts.h"
 #include "script/draw_context.h"
+#include "script/draw_host.h"
 
 namespace textaria::player {
 
@@ -301,7 +302,13 @@ void LessonPlayer::startAppendedLesson() {
 }
 
 void LessonPlayer::startLesson() {
-    switch (lesson::classifyLesson(lessonText_, s_.NestedArchiveCount)) {
+    loadRegionTable();
+    const lesson::LessonKind kind = lesson::classifyLesson(lessonText_, s_.NestedArchiveCount);
+    // Only a page list has script sections; the file is read when an "@" page first needs it.
+    pageScripts_.setScriptFile(kind == lesson::LessonKind::List
+                                   ? lessonFilePath(s_.LessonBaseName + "_m.txt")
+                                   : std::string());
+    switch (kind) {
         case lesson::LessonKind::Menu:
             view_.keepSelection();
             s_.SelectionArchive = true;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <random>
 #include <string>
@@ -15,8 +16,10 @@
 #include "lesson/page_prep.h"
 #include "lesson/project_list.h"
 #include "lesson/startup_facts.h"
+#include "player/click_tasks.h"
 #include "player/evaluation.h"
 #include "player/key_map.h"
+#include "player/page_script.h"
 #include "player/picture_panel.h"
 #include "player/player_state.h"
 #include "player/player_view.h"
@@ -27,9 +30,11 @@
 #include "player/test_protocol.h"
 
 namespace textaria::platform {
+class Canvas;
 class UserDialogs;
-}
+}  // namespace textaria::platform
 namespace textaria::script {
+class DrawingHost;
 class InputDialogs;
 struct DrawingContext;
 }  // namespace textaria::script
@@ -44,18 +49,27 @@ using Clock = std::function<ProtocolStamp()>;
 class LessonPlayer {
   public:
     LessonPlayer(lesson::StartupState& startup, PlayerView& view, platform::UserDialogs& dialogs);
+    ~LessonPlayer();
 
     // Optional services; without them sounds stay silent and questionnaire pages get no box.
     void setMedia(MediaControl* media) { media_ = media; }
     void setInputDialogs(script::InputDialogs* dialogs) { inputDialogs_ = dialogs; }
     void setClock(Clock clock) { clock_ = std::move(clock); }
     void setPrinter(PagePrinter* printer) { printer_ = printer; }
+    // Every random choice (the letters of protocol names, page scripts) repeats for the same
+    // seed.
+    void seed(std::uint64_t seed);
+    // The calculator's variables: a page script gives them the values the page shows.
+    void setFormulaVariables(calc::FormulaVariables* variables) {
+        calculatorVariables_ = variables;
+    }
+    // The surface page scripts draw on, shown as the picture of "@@" and "*" pages; without
+    // one page scripts draw nothing.
+    void setScriptCanvas(platform::Canvas* canvas);
     void setSlideTimer(SlideTimer* timer) { slideTimer_ = timer; }
     // The script graphics whose text size F10 changes; without them the player keeps a size
     // of its own.
     void setScriptDrawing(script::DrawingContext* drawing) { drawing_ = drawing; }
-    // Every random choice (the letters of protocol names) repeats for the same seed.
-    void seed(std::uint64_t seed) { letters_ = seededLetterSource(seed); }
 
     const PlayerState& state() const { return s_; }
     const ScoreBook& scores() const { return scores_; }
@@ -95,6 +109,20 @@ class LessonPlayer {
     void calculatorKey();                                // F12
     void calculatorFromField(int field);                 // double click on an answer field
 
+    // Click-click and the picture tasks. A mouse press on the page view comes here before
+    // clickLine(); true when it switched the drop mode and nothing more may follow. `column`
+    // is the byte offset of the clicked character in the line.
+    bool pickAt(const std::string& line, int lineNumber, std::size_t column, bool rightButton,
+                bool noModifiers);
+    void RichEdit2MouseDown(const std::string& line);  // a line of the word list
+    void FormClick(int field);                         // answer field `field`, 0: the window
+    void pictureMouseDown(int x, int y, bool rightButton, bool noModifiers);     // shown pixels
+    void pictureClickAt(PixelPoint source, bool rightButton, bool noModifiers);  // file pixels
+    void stepPick(int direction);            // without a mouse: the next (+1) or previous (-1) word
+    void toggleAppendMode();                 // without a mouse: the right click's switch
+    bool pickWord(const std::string& text);  // clicks the first list word reading `text`
+    const RegionTask& regionTask() const { return regionTask_; }
+
     // Printing; in test mode none of these prints.
     void Button4Click();                             // "Drucken"
     void printShownPicture();                        // F5
@@ -103,6 +131,11 @@ class LessonPlayer {
     void printSlides(const std::string& slideBase);  // Shift F6, during a slide show
     double pictureScale() const { return pictureScale_; }
     void setPictureScale(double scale) { pictureScale_ = scale; }
+
+    // Page scripts. A right click on the picture of a coordinate-system page ("@" and "@@")
+    // shows the clicked point's coordinates; x, y and the size are those of the shown picture.
+    void showCoordinates(int x, int y, int shownWidth, int shownHeight);
+    const PageScripts& pageScripts() const { return pageScripts_; }
 
     // Pictures (lesson_player_pictures.cpp).
     void togglePicture();       // F1
@@ -124,7 +157,6 @@ class LessonPlayer {
     void keyUp(Key key, Modifier modifier);
     void enterInField(int field);
     void Button1Click();  // "Hilfe"
-    int graphicsTextSize() const;
 
     // Closing the window: nothing of the lesson may stay behind.
     void close();
@@ -146,6 +178,8 @@ class LessonPlayer {
     void applyOptions(const lesson::PageOptions& options, std::string_view optionSource);
     void prepareAnswerFields(const lesson::PreparedPage& page);
     void startPageMedia(const lesson::MediaLine& media, bool keepPicture);
+    lesson::PageScriptOutcome runPageScript(int page, std::string_view pageText);
+    bool showScriptPicture();  // false when the page shows no picture of its script
     void stopPageMedia();
     void endExternalViewer();
     void showAnswerList(const EvaluationResult& result);
@@ -168,12 +202,21 @@ class LessonPlayer {
     void printTextSheets();
     bool printPictureAsShown(const std::string& path);
     lesson::ListMode listMode() const;
+    struct PickCandidate;
+    std::vector<PickCandidate> pickCandidates() const;
+    void takePick(const std::string& text);
+    void loadRegionTable();
+    void readRegions(const lesson::PageOptions& options);
+    void DrawRegionNumbers();
+    PictureGeometry shownPictureGeometry() const;
     // Pictures and links.
     bool showPictureFile(const std::string& path);
     bool displayPictureFile(const std::string& path, const std::string& captionLine,
                             const std::string& dragLine, const std::string& caption,
                             const std::string& next = {});
     PictureLayout pictureLayout(const std::string& path) const;
+    // Lays the panel out at its place and shows it; false when the picture cannot be shown.
+    bool displayPicture(PictureDisplay& picture);
     void hidePicture();
     void runPageLinks(const std::string& line);
     void pictureLink(const std::string& name);
@@ -181,7 +224,8 @@ class LessonPlayer {
     bool pagePictureShown() const;
     // The slide show.
     void startSlideShow(const std::string& name);
-    void showSlide(int index);
+    // Shows slide `index`; `withSound` false shows it anew (zoom, print) without its sound.
+    void showSlide(int index, bool withSound = true);
     void endSlideShow();
     void volumeIfAltHeld();
     KeyFacts keyFacts() const;
@@ -214,6 +258,18 @@ class LessonPlayer {
     std::vector<std::string> shownPlainLines_;  // the protocol, when the page view shows it
     std::string shownPicture_;                  // the picture in the picture panel
     double pictureScale_ = kStartPictureScale;
+
+    std::string regionTable_;  // "search.txt" of the lesson
+    RegionTask regionTask_;
+    std::vector<std::string> wordList_;  // the "&" list of the shown page
+    int pickStep_ = -1;                  // the word picked last by stepPick
+
+    PageScripts pageScripts_;
+    calc::FormulaVariables* calculatorVariables_ = nullptr;
+    std::unique_ptr<script::DrawingContext> scriptDrawing_;
+    std::unique_ptr<script::DrawingHost> scriptHost_;
+    std::string pageScriptMessage_;  // about the script of the page being shown
+    bool pageScriptRan_ = false;
 
     PictureState pictures_;
     PictureRoom room_;

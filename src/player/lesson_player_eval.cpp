@@ -81,6 +81,7 @@ void LessonPlayer::Button6Click() {
     const int page = input.pageNumber;
     if (s_.TestMode && page > 1 && page <= ScoreBook::kPages && !s_.headerLine.empty())
         scores_.factorKeys[page] = factorKey(scores_.pageResults[page]);
+    DrawRegionNumbers();
     view_.focusField(0);
 
     if (input.questionnairePage) {

@@ -18,8 +18,7 @@ KeyFacts LessonPlayer::keyFacts() const {
     f.childMode = s_.ChildMode;
     f.slideShowRunning = s_.slideShowRunning;
     f.pageHasPicture =
-        s_.PageShown && (pictures_.PicturePanelOn || s_.coordinateSystemPage || s_.scriptPicture);
-    f.coordinateSystemPage = s_.coordinateSystemPage;
+        s_.PageShown && (pictures_.PicturePanelOn || s_.coordinatePage || s_.scriptPicture);
     f.scriptPage = s_.scriptOption;
     f.limitedListening = s_.limitedListening;
     f.calculatorAllowed = s_.calculatorOption;
@@ -126,10 +125,6 @@ void LessonPlayer::hideHelp() {
     if (!s_.HelpShown) return;
     s_.HelpShown = false;
     view_.hideHelp();
-}
-
-int LessonPlayer::graphicsTextSize() const {
-    return drawing_ ? drawing_->graphicsTextSize : graphicsTextSize_;
 }
 
 void LessonPlayer::stepGraphicsTextSize(int step) {

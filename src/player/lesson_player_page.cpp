@@ -34,7 +34,8 @@ void LessonPlayer::resetPageOptions() {
     s_.calculatorClearsOption = false;
     s_.scriptOption = false;
     s_.limitedListening = false;
-    s_.coordinateSystemPage = false;
+    s_.AppendMode = false;
+    s_.coordinatePage = false;
     s_.scriptPicture = false;
 }
 
@@ -47,7 +48,8 @@ void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_
     s_.calculatorClearsOption = options.has(Marker::CalculatorClears);
     s_.scriptOption = options.has(Marker::Script);
     s_.limitedListening = options.has(Marker::LimitedSound);
-    s_.coordinateSystemPage = s_.scriptOption && options.has(Marker::ScriptGraphic);
+    s_.AppendMode = options.has(Marker::AppendPick);
+    s_.coordinatePage = s_.scriptOption && options.has(Marker::ScriptGraphic);
     s_.scriptPicture = options.has(Marker::KeepPicture);
 }
 
@@ -74,6 +76,8 @@ void LessonPlayer::ShowPage(int n) {
     gapTable_ = {};
     answers_.fill({});
     savedAnswers_.clear();
+    wordList_.clear();
+    pickStep_ = -1;
     // The previous page's score must not stand beside this one.
     view_.setStatus({});
 
@@ -90,18 +94,27 @@ void LessonPlayer::ShowPage(int n) {
     page.range = span.body;
     lesson::PreparedPage prepared;
     if (hasText) {
-        prepared = lesson::prepareListPage(body, n);
+        pageScriptRan_ = false;
+        pageScriptMessage_.clear();
+        prepared = lesson::prepareListPage(body, n, [this](int number, std::string_view text) {
+            return runPageScript(number, text);
+        });
         page.removed = lesson::optionLineRanges(body);
+        page.replacements = prepared.replacements;
         page.text = prepared.text;
         if (n == 1) s_.headerLine = lesson::headerLineOf(body);
         applyOptions(prepared.options, body);
+        readRegions(prepared.options);
     } else {
+        regionTask_.clear();
         page.text = std::string(body);
     }
     page.keepLength = page.text.size();
     pageText_ = page.text;
     view_.showPageText(page, prepared.readingPage);
     rememberShownPage(page);
+    // A failed page script is reported over its page, shown with the placeholders as written.
+    if (!pageScriptMessage_.empty()) dialogs_.information(pageScriptMessage_);
 
     if (hasText) {
         prepareAnswerFields(prepared);
@@ -110,6 +123,7 @@ void LessonPlayer::ShowPage(int n) {
             media_->beginPage(s_.limitedListening);
         }
         startPageMedia(span.media, prepared.options.has(Marker::KeepPicture));
+        showScriptPicture();
     } else {
         view_.placeAnswerFields(gapTable_, s_.fontChangeTotal);
         stopPageMedia();
@@ -149,7 +163,10 @@ void LessonPlayer::prepareAnswerFields(const lesson::PreparedPage& page) {
         }
         s_.hasAnswerFields = gapTable_.GapCount() > 0;
     }
-    if (s_.wordListOption) view_.showSideList(SideList::Words, page.wordList);
+    if (s_.wordListOption) {
+        wordList_ = page.wordList;
+        view_.showSideList(SideList::Words, page.wordList);
+    }
     if (s_.calculatorOption) view_.setStatus(calculatorHint(s_.hasAnswerFields));
 }
 
@@ -194,6 +211,9 @@ void LessonPlayer::showSingleText() {
     gapTable_ = {};
     answers_.fill({});
     savedAnswers_.clear();
+    wordList_.clear();
+    pickStep_ = -1;
+    regionTask_.clear();
 
     const lesson::PreparedPage prepared = lesson::prepareSingleText(lessonText_);
     PageText page;

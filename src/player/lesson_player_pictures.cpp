@@ -30,11 +30,16 @@ std::optional<std::string> between(std::string_view line, std::string_view open,
 }  // namespace
 
 bool LessonPlayer::showPictureFile(const std::string& path) {
+    // The shown slide keeps the show's lines when it is shown anew (F5 prints it).
+    if (slides_.running() && path == shownPicture_) {
+        showSlide(slides_.index(), false);
+        return slides_.running();
+    }
     return displayPictureFile(path, texts::kPictureCaptionLine, texts::kPictureDragLine, {});
 }
 
 PictureLayout LessonPlayer::pictureLayout(const std::string& path) const {
-    const std::optional<double> zoom = pictures_.QuickZoom && !s_.coordinateSystemPage
+    const std::optional<double> zoom = pictures_.QuickZoom && !s_.coordinatePage
                                            ? std::optional(pictures_.ZoomFactor)
                                            : std::nullopt;
     return layoutPicture(pictureFileSize(path).value_or(PixelSize{}), room_.area,
@@ -51,16 +56,22 @@ bool LessonPlayer::displayPictureFile(const std::string& path, const std::string
         picture.nextPath = next;
         picture.nextSize = pictureLayout(next).picture;
     }
-    picture.at = keepPanelInside(pictures_.position.value_or(room_.start), picture.layout.panel,
-                                 room_.window);
     picture.captionLine = captionLine;
     picture.dragLine = dragLine;
     picture.caption = caption;
+    return displayPicture(picture);
+}
+
+bool LessonPlayer::displayPicture(PictureDisplay& picture) {
+    picture.at = pictures_.position
+                     ? keepPanelInside(*pictures_.position, picture.layout.panel, room_.window)
+                     : defaultPanelPlace(picture.layout.panel, room_.window, room_.pageTop,
+                                         s_.wordListOption);
     if (!view_.displayPicture(picture)) {
         hidePicture();
         return false;
     }
-    shownPicture_ = path;
+    shownPicture_ = picture.path;
     pictures_.panelShown = true;
     pictures_.PicturePanelOn = true;
     return true;
@@ -138,15 +149,15 @@ void LessonPlayer::externalLink(const std::string& name) {
 }
 
 void LessonPlayer::togglePicture() {
-    if (!pictures_.PicturePanelOn && !s_.coordinateSystemPage) return;
+    if (!pictures_.PicturePanelOn && !s_.coordinatePage) return;
     if (pictures_.panelShown) {
         hidePicture();
     } else if (isFile(shownPicture_)) {
         if (slides_.running())
-            showSlide(slides_.index());
+            showSlide(slides_.index(), false);
         else
             showPictureFile(shownPicture_);
-    } else {
+    } else if (!showScriptPicture()) {
         // A page whose script draws the picture: only the panel comes back.
         view_.showPicturePanel(true);
         pictures_.panelShown = true;
@@ -154,19 +165,19 @@ void LessonPlayer::togglePicture() {
 }
 
 void LessonPlayer::pictureWithoutZoom() {
-    if (!pictures_.PicturePanelOn && !s_.coordinateSystemPage) return;
+    if (!pictures_.PicturePanelOn && !s_.coordinatePage) return;
     pictures_.QuickZoom = false;
     pictureScale_ = kLargePictureScale;
     if (!isFile(shownPicture_)) return;
     if (slides_.running())
-        showSlide(slides_.index());
+        showSlide(slides_.index(), false);
     else
         showPictureFile(shownPicture_);
 }
 
 void LessonPlayer::askPictureZoom() {
-    if (!pictures_.PicturePanelOn && !s_.coordinateSystemPage) return;
-    if (s_.coordinateSystemPage) {
+    if (!pictures_.PicturePanelOn && !s_.coordinatePage) return;
+    if (s_.coordinatePage) {
         dialogs_.information(texts::kNoZoomOnCoordinates);
         return;
     }
@@ -181,7 +192,7 @@ void LessonPlayer::askPictureZoom() {
     if (pictures_.QuickZoom) pictures_.ZoomFactor = *quickZoomFactor(*level);
     if (!isFile(shownPicture_)) return;
     if (slides_.running())
-        showSlide(slides_.index());
+        showSlide(slides_.index(), false);
     else
         showPictureFile(shownPicture_);
 }

@@ -44,7 +44,7 @@ void LessonPlayer::startSlideShow(const std::string& name) {
     if (slides_.running() && slideTimer_) slideTimer_->startSlideTimer(slides_.tickInterval());
 }
 
-void LessonPlayer::showSlide(int index) {
+void LessonPlayer::showSlide(int index, bool withSound) {
     const auto slide = slides_.moveTo(index);
     if (!slide) {
         endSlideShow();
@@ -56,7 +56,7 @@ void LessonPlayer::showSlide(int index) {
         endSlideShow();
         return;
     }
-    if (media_ && !slide->sound.empty()) media_->playSound(slide->sound);
+    if (withSound && media_ && !slide->sound.empty()) media_->playSound(slide->sound);
 }
 
 void LessonPlayer::endSlideShow() {
@@ -121,7 +121,7 @@ void LessonPlayer::askPrintSlides() {
     if (!dialogs_.askYesNo(texts::kPrintAllSlides, platform::kQuestionCaption)) return;
     printSlides(slides_.base());
     // The panel shows the slide the show stands at again, not the last one printed.
-    if (slides_.running()) showSlide(slides_.index());
+    if (slides_.running()) showSlide(slides_.index(), false);
 }
 
 }  // namespace textaria::player

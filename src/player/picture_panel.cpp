@@ -77,6 +77,12 @@ PictureLayout layoutPicture(PixelSize source, PixelSize area, int screenHeight,
     return layout;
 }
 
+PixelPoint defaultPanelPlace(PixelSize panel, PixelSize window, int pageTop, bool sideListShown) {
+    const int x = window.width - panel.width - kPanelEdge;
+    const int y = sideListShown ? pageTop : window.height - panel.height - kPanelEdge;
+    return keepPanelInside({x, std::max(pageTop, y)}, panel, window);
+}
+
 PixelPoint keepPanelInside(PixelPoint at, PixelSize panel, PixelSize window) {
     // A panel larger than the window keeps its top left corner in view; a smaller one stays
     // wholly inside.

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/canvas.h"
+
 namespace textaria::player {
 
 struct PixelSize {
@@ -21,10 +23,13 @@ struct PixelPoint {
     bool operator==(const PixelPoint&) const = default;
 };
 
-// The room of the picture inside the panel in the 1366 x 768 design, and where the panel
-// stands until the learner drags it elsewhere (the right edge, below the buttons).
+// The room of the picture inside the panel in the 1366 x 768 design.
 inline constexpr PixelSize kPictureArea{374, 254};
-inline constexpr PixelPoint kPicturePanelStart{936, 56};
+// Until the learner drags it elsewhere the panel stands in a corner on the right, this far
+// from the window's edges.
+inline constexpr int kPanelEdge = 14;
+// The top of the page view in the design: a panel in the upper corner stays below the buttons.
+inline constexpr int kPageViewTop = 56;
 // A picture up to this share of the screen height on both sides is shown unscaled.
 inline constexpr double kUnscaledShare = 0.67;
 inline constexpr int kPanelMarginWidth = 40;
@@ -57,6 +62,12 @@ std::optional<int> pictureZoomLevel(std::string_view typed);
 // `captionHeight` is the height of the caption line in pixels.
 PictureLayout layoutPicture(PixelSize source, PixelSize area, int screenHeight,
                             std::optional<double> zoom, int captionHeight);
+
+// Where the panel stands before the learner moves it: in the lower right corner, where the
+// start of a page's text is never covered; above the word list of the page (which fills the
+// lower right) in the upper right corner instead.
+// `pageTop` is the top of the page view, below the buttons.
+PixelPoint defaultPanelPlace(PixelSize panel, PixelSize window, int pageTop, bool sideListShown);
 
 // Keeps a dragged panel inside the window: at least its top left corner stays reachable.
 PixelPoint keepPanelInside(PixelPoint at, PixelSize panel, PixelSize window);
@@ -91,12 +102,13 @@ struct PictureRoom {
     int screenHeight = 768;
     int captionHeight = 16;
     PixelSize window{1366, 768};
-    PixelPoint start = kPicturePanelStart;
+    int pageTop = kPageViewTop;
 };
 
 // A picture as the panel shows it.
 struct PictureDisplay {
     std::string path;
+    platform::CanvasImage image;  // a picture drawn in memory (a page script's), shown instead
     PictureLayout layout;
     PixelPoint at;            // the panel's top left corner in the window
     std::string captionLine;  // Label18

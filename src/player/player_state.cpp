@@ -26,6 +26,7 @@ void PlayerState::resetPage() {
     PageEvaluated = false;
     hasAnswerFields = false;
     readingPage = false;
+    PickedText.clear();
 }
 
 std::string pageCounterText(int page, int pageCount) {

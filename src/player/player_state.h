@@ -43,9 +43,12 @@ struct PlayerState {
     bool ChildMode = false;
     bool TestFinished = false;
     bool QuestionnairePage = false;
-    QuestionnaireLevels levels;  // kept until another lesson is loaded
-    std::string PickedText;
-    bool capsLock = false;  // child mode types capitals
+    QuestionnaireLevels levels;   // kept until another lesson is loaded
+    std::string PickedText;       // picked by a click, dropped into the next clicked field
+    bool AppendMode = false;      // a drop appends instead of replacing ("~", right click)
+    std::string AllowedAnswers;   // the page's '((...))' text
+    bool RegionsDefined = false;  // the lesson has a region table "search.txt"
+    bool capsLock = false;        // child mode types capitals
 
     // Per-page options and flags, reset on every page display.
     bool ShowCorrections = true;
@@ -54,9 +57,9 @@ struct PlayerState {
     bool calculatorOption = false;        // "%": the calculator may be opened
     bool calculatorClearsOption = false;  // "%%": its variables start at 0 from an answer field
     bool scriptOption = false;
-    bool limitedListening = false;      // "|"
-    bool coordinateSystemPage = false;  // "@" with "@@": the script's graphic is the picture
-    bool scriptPicture = false;         // "*": the script draws the page's picture
+    bool limitedListening = false;  // "|"
+    bool coordinatePage = false;    // "@" with "@@": the script's graphic is the picture
+    bool scriptPicture = false;     // "*": the script draws the page's picture
     bool readingPage = false;
     bool hasAnswerFields = false;
     bool PageEvaluated = false;

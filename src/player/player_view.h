@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "lesson/gaps.h"
+#include "lesson/markup_placeholders.h"
 #include "lesson/markup_text.h"
+#include "platform/canvas.h"
 #include "platform/styled_text.h"
 #include "platform/user_dialogs.h"
+#include "player/click_tasks.h"
 #include "player/picture_panel.h"
 
 namespace textaria::player {
@@ -23,7 +26,10 @@ struct PageText {
     std::string title;                       // the stored title; empty for a single text
     lesson::ByteRange range;                 // in the lesson's plain text
     std::vector<lesson::ByteRange> removed;  // option lines, relative to range.begin
-    std::size_t keepLength = 0;              // of the text after the removal
+    // A page script's values put in place of the placeholders, after the removal and before
+    // the cut; each keeps the format of the characters it replaces.
+    std::vector<lesson::TextReplacement> replacements;
+    std::size_t keepLength = 0;  // of the text after the removal and the replacements
     std::string text;
 };
 
@@ -75,10 +81,27 @@ class PlayerView {
     virtual bool showPicture(const std::string& /*path*/) { return false; }
     // The picture panel without a picture file (a script draws into it), or hidden.
     virtual void showPicturePanel(bool /*visible*/) {}
+    // Where a point of the shown picture lies on the screen (a message opens beside it).
+    virtual platform::ScreenPoint picturePointOnScreen(int x, int y) { return {x, y}; }
     // A picture laid out by the player; false when it cannot be read (the panel stays hidden).
     virtual bool displayPicture(const PictureDisplay& picture) { return showPicture(picture.path); }
     // The slide-show panel with "[ >> ]", "[ << ]" and "[  ||  ]".
     virtual void showSlidePanel(bool /*visible*/) {}
+
+    // Click-click: a picked word of the page view (line 1-based, byte range of that line's
+    // text), or a line of the word list (0-based); a field's whole text selected, caret at
+    // its end. `picked` reports every pick (also an empty one).
+    virtual void highlightPick(int /*line*/, LineRange /*range*/) {}
+    virtual void highlightWordListLine(int /*index*/) {}
+    virtual void selectFieldText(int /*field*/) {}
+    virtual void picked(const std::string& /*text*/) {}
+    // Marks drawn on the shown picture in its shown pixels, and the picture drawn anew
+    // without them.
+    virtual void drawPictureRectangle(const PixelRect& /*rect*/) {}
+    virtual void drawPictureNumbers(const std::vector<PictureLabel>& /*labels*/) {}
+    virtual void restorePicture() {}
+    // Where a message about the picture opens (beside the picture panel).
+    virtual platform::ScreenPoint pictureCorner() { return {}; }
 
     // The file dialog of "Laden"; nothing when cancelled.
     virtual std::optional<std::string> askLessonFile(const std::string& /*startFolder*/) {

@@ -1,13 +1,14 @@
 // The program's own words shown to the user by this subsystem, kept together for review.
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 namespace textaria::player::texts {
 
 // The calculator from the lesson page.
 inline constexpr const char* kCalculatorLocked = " Taschenrechner gesperrt ! ";
-// F4 on a page whose picture is the script's coordinate system.
-inline constexpr const char* kNoZoomOnCoordinates =
-    "Grafik-Zoom bei Koordinaten-Systemen nicht möglich !";
 
 // Paging.
 inline constexpr const char* kEvaluateFirst = "Bitte zuerst <<Bewerten>> ausführen!";
@@ -18,6 +19,27 @@ inline constexpr const char* kFontChangeOnlyInTextPages =
 // The start without a lesson.
 inline constexpr const char* kHowToLoad =
     "  Mit <Laden> eine Lektion (.rtf) oder ein Lektionsarchiv (.rsd) öffnen.";
+// Page scripts that fail: where (page, script file, line), then what.
+inline std::string pageScriptPlace(int page, std::string_view file, int line) {
+    return "Seite " + std::to_string(page) + ", " + std::string(file) +
+           (line > 0 ? ", Zeile " + std::to_string(line) : std::string());
+}
+inline std::string pageScriptUnreadable(std::string_view where, std::string_view line) {
+    return "Fehler im Seitenskript (" + std::string(where) + "):\rDie Zeile \"" +
+           std::string(line) +
+           "\" ist weder Befehl noch Zuweisung noch Rechnung.\rDie Seite wird ohne die Werte des "
+           "Skripts gezeigt.";
+}
+inline std::string pageScriptRunaway(std::string_view where, std::string_view line,
+                                     std::uint64_t steps) {
+    return "Seitenskript abgebrochen (" + std::string(where) + "):\rEs lief nach " +
+           std::to_string(steps) + " ausgeführten Zeilen immer noch, zuletzt bei \"" +
+           std::string(line) + "\".\rDie Seite wird ohne die Werte des Skripts gezeigt.";
+}
+// Right click on a coordinate-system picture.
+inline std::string pointCoordinates(std::string_view x, std::string_view y) {
+    return "P(" + std::string(x) + "/" + std::string(y) + ")";
+}
 // Page display.
 inline constexpr const char* kCalculatorHintFields =
     "<In Editierfeldern mit \"Doppelklick\" den Rechner öffnen>";
@@ -156,6 +178,24 @@ inline constexpr const char* kReasonDiskFull = "Der Datenträger ist voll.";
 inline constexpr const char* kReasonNoFreeName = "Kein freier Dateiname gefunden.";
 // ---- end of test protocol and questionnaires ---------------------------------------------
 
+// Click-click technique and picture click tasks.
+inline constexpr const char* kAppendModeOn = "Klick-Klick-Technik mit ANFÜGEN in den Lücken!";
+inline constexpr const char* kReplaceModeOn = "Klick-Klick-Technik mit ERSETZEN in den Lücken!";
+inline constexpr const char* kRegionClickOf = ". Klick von ";  // k + this + count
+inline constexpr const char* kRegionRight = " = RICHTIG  (";
+inline constexpr const char* kRegionWrong = " = FALSCH  (";
+inline constexpr const char* kRegionPercentRight = "% richtig)";
+inline constexpr const char* kRegionGoOn = "Weiter";
+inline constexpr const char* kRegionResult = "Ergebnis: ";
+inline constexpr const char* kRegionResultOf = " RICHTIG von ";
+// Picking and dropping words without a mouse, for the help text.
+inline constexpr const char* kKeyboardPickHelp[] = {
+    "  <Alt Rechts> Nächstes Wort einer Wortliste wählen",
+    "  <Alt Links>  Vorheriges Wort einer Wortliste wählen",
+    "  <Alt Runter> Gewähltes Wort in die aktive Lücke setzen",
+    "  <Alt Hoch>   Wörter in den Lücken ersetzen oder anfügen",
+};
+
 // Media panel and recorder.
 inline constexpr const char* kSoundStopped = "0 : 0";
 inline constexpr const char* kSoundStarted = "0:0";
@@ -179,6 +219,8 @@ inline constexpr const char* kPictureDragLine = "[Bild hier verschieben]";
 inline constexpr const char* kPictureZoomTitle = "Grafik-Zoom";
 inline constexpr const char* kPictureZoomPrompt = "0 = No Zoom (default)\r1, 2, 3 = Quick Zoom \r ";
 inline constexpr const char* kPictureZoomDefault = "0";
+inline constexpr const char* kNoZoomOnCoordinates =
+    "Grafik-Zoom bei Koordinaten-Systemen nicht möglich !";
 inline constexpr const char* kSlideShowQuestionCaption = " Diashow manuell abspielen ? ";
 inline constexpr const char* kSlideShowQuestion = "[Ja] = manuell\r[Nein] = automatisch";
 inline constexpr const char* kSlideTimeTitle = "Darbietungszeit der Bilder";

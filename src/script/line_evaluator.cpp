@@ -26,11 +26,13 @@ std::string beforeSecondEquals(std::string_view text) {
     return std::string(trimmed(text));
 }
 
-void runCommand(std::size_t index, const std::string& key, const std::string& keyTyped,
-                const std::string& compactSource, ScriptState& state, ScriptEnvironment& env) {
+LineOutcome runCommand(std::size_t index, const std::string& key, const std::string& keyTyped,
+                       const std::string& compactSource, ScriptState& state,
+                       ScriptEnvironment& env) {
     const std::string name = key.substr(0, 3);
     const std::string arguments = key.substr(4, key.size() - 5);
     const std::string typed = keyTyped.substr(4, keyTyped.size() - 5);
+    const bool known = isCommandName(name);
     if (!state.RunningFlag) cleanBelow(env.lines, index);
     std::optional<std::string> rewritten;
     try {
@@ -39,9 +41,15 @@ void runCommand(std::size_t index, const std::string& key, const std::string& ke
         state.ErrorFlag() = true;
     }
     env.lines.replaceLine(index, rewritten ? *rewritten : compactSource);
+    return known ? LineOutcome::Done : LineOutcome::Unreadable;
 }
 
-void definePoint(char letter, const std::string& key, ScriptState& state, ScriptEnvironment& env) {
+LineOutcome failure(int code) {
+    return code == calc::kSyntaxError ? LineOutcome::Unreadable : LineOutcome::Failed;
+}
+
+LineOutcome definePoint(char letter, const std::string& key, ScriptState& state,
+                        ScriptEnvironment& env) {
     const std::string inner = key.substr(2, key.size() - 3);
     const std::string substituted = calc::SubstituteVariables(inner, state.variables);
     const calc::ItemList parts = calc::SplitItems(substituted, state.numeric);
@@ -49,14 +57,14 @@ void definePoint(char letter, const std::string& key, ScriptState& state, Script
     const std::size_t count = parts.count();
     if (count != 2 && count != 3) {
         reportEvaluationError(state, env.dialogs);
-        return;
+        return LineOutcome::Unreadable;
     }
     for (std::size_t i = 0; i < count; ++i) {
         const auto result = calc::EvaluateFormula(parts.items[i], state.variables);
         // A coordinate that does not evaluate leaves the point as it was.
         if (!calc::evaluationSucceeded(result.code)) {
             reportEvaluationError(state, env.dialogs);
-            return;
+            return failure(result.code);
         }
         values[i] = result.value;
     }
@@ -68,12 +76,13 @@ void definePoint(char letter, const std::string& key, ScriptState& state, Script
         state.numeric.points3D[letter] = {values[0], values[1], values[2]};
         state.SpaceMode = true;
     }
+    return LineOutcome::Done;
 }
 
 }  // namespace
 
-void evaluateLine(std::size_t index, std::string_view trimmedLine, ScriptState& state,
-                  ScriptEnvironment& env) {
+LineOutcome evaluateLine(std::size_t index, std::string_view trimmedLine, ScriptState& state,
+                         ScriptEnvironment& env) {
     const std::string formulaPart = beforeSecondEquals(trimmedLine);
 
     std::string source = env.lines.line(index);
@@ -82,7 +91,7 @@ void evaluateLine(std::size_t index, std::string_view trimmedLine, ScriptState& 
     const std::string compactSource = compacted(source);
     std::string keyTyped = compactSource;
     std::string key = upper(keyTyped);
-    if (key.empty()) return;
+    if (key.empty()) return LineOutcome::Done;
 
     // A point result "= Z(...)" defines its point; a persistent line's "." is not evaluated.
     if (key.size() >= 3 && key[0] == '=' && isLetter(key[1]) && key[2] == '(') {
@@ -93,25 +102,22 @@ void evaluateLine(std::size_t index, std::string_view trimmedLine, ScriptState& 
         key.erase(0, 1);
         keyTyped.erase(0, 1);
     }
-    if (key.empty()) return;
+    if (key.empty()) return LineOutcome::Done;
 
-    if (key.size() >= 5 && key[3] == '(' && key.back() == ')') {
-        runCommand(index, key, keyTyped, compactSource, state, env);
-        return;
-    }
+    if (key.size() >= 5 && key[3] == '(' && key.back() == ')')
+        return runCommand(index, key, keyTyped, compactSource, state, env);
 
     if (key.size() >= 2 && isLetter(key[0]) && key[1] == '(') {
         if (key.find(',') != std::string::npos && key.back() == ')')
-            definePoint(key[0], key, state, env);
-        else
-            reportEvaluationError(state, env.dialogs);
-        return;
+            return definePoint(key[0], key, state, env);
+        reportEvaluationError(state, env.dialogs);
+        return LineOutcome::Unreadable;
     }
 
     const std::size_t equals = key.find('=');
     if (equals == std::string::npos || equals == 0) {
         lineError(state, env, texts::kLineEvaluationError);
-        return;
+        return LineOutcome::Unreadable;
     }
 
     if (equals == 1 && isLetter(key[0])) {
@@ -121,14 +127,14 @@ void evaluateLine(std::size_t index, std::string_view trimmedLine, ScriptState& 
             const auto result = calc::EvaluateFormula(right, state.variables);
             if (!calc::evaluationSucceeded(result.code)) {
                 lineError(state, env, texts::kLineEvaluationError);
-                return;
+                return failure(result.code);
             }
             state.variables[key[0]] = result.value;
             if (!(result.code == calc::kValid && isPlainLiteral(right))) {
                 env.lines.replaceLine(
                     index, lower(formulaPart) + " = " + formatValue(result.value, state.format()));
             }
-            return;
+            return LineOutcome::Done;
         }
     }
 
@@ -136,9 +142,10 @@ void evaluateLine(std::size_t index, std::string_view trimmedLine, ScriptState& 
     const auto result = calc::EvaluateFormula(left, state.variables);
     if (!calc::evaluationSucceeded(result.code)) {
         lineError(state, env, texts::kExpressionEvaluationError);
-        return;
+        return failure(result.code);
     }
     env.lines.replaceLine(index, lower(left) + " = " + formatValue(result.value, state.format()));
+    return LineOutcome::Done;
 }
 
 }  // namespace textaria::script

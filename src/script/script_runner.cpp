@@ -60,12 +60,15 @@ void resetValues(ScriptState& state) {
 }
 
 // The keywords of one line, tested in this order; several may apply. Returns true when the
-// line is not evaluated afterwards (exit, wait).
-bool runKeywords(RunContext& run, std::string_view line, std::string_view key) {
+// line is not evaluated afterwards (exit, wait); keywordLine tells whether any applied.
+bool runKeywords(RunContext& run, std::string_view line, std::string_view key, bool& keywordLine) {
     ScriptState& state = run.state;
     auto& slots = state.numeric.functionSlots;
+    keywordLine = false;
     const auto has = [&](std::string_view word) {
-        return key.find(word) != std::string_view::npos;
+        const bool found = key.find(word) != std::string_view::npos;
+        keywordLine = keywordLine || found;
+        return found;
     };
     const std::string_view argument = keywordArgument(line);
 
@@ -244,14 +247,20 @@ RunResult runScript(ScriptState& state, ScriptEnvironment& outside, const RunOpt
             break;
         }
         run.jumped = false;
+        bool keywordLine = false;
         const bool skipEvaluation =
-            runKeywords(run, line, std::string_view(lowerLine).substr(0, 8));
+            runKeywords(run, line, std::string_view(lowerLine).substr(0, 8), keywordLine);
         if (run.end && *run.end != RunEnd::Escape) break;
         if (!skipEvaluation && !state.AbortFlag) {
             // After a jump the target line is evaluated now and the run goes on below it.
             const std::string current =
                 run.jumped ? std::string(trimmed(lines.line(run.index))) : line;
-            evaluateLine(run.index, current, state, env);
+            const LineOutcome outcome = evaluateLine(run.index, current, state, env);
+            // A keyword line is read by its keyword, a label line ("_name") is only a mark; a
+            // jump target is a label or an evaluated line.
+            const bool readable = outcome != LineOutcome::Unreadable || keywordLine || run.jumped ||
+                                  current.starts_with('_');
+            if (!readable && options.unreadableLine) options.unreadableLine(run.index);
         }
         if (state.InputAbortFlag) {
             run.holdBox(texts::kInputAbort);

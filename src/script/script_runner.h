@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "script/script_environment.h"
@@ -10,14 +11,24 @@
 
 namespace textaria::script {
 
+// What became of an evaluated line.
+enum class LineOutcome {
+    Done,        // evaluated, or nothing to do (an empty line, a comment)
+    Failed,      // a calculation failed (a division by zero, an argument out of range)
+    Unreadable,  // no command, assignment, expression or point definition could be read
+};
+
 // LineEvaluator: evaluates the line at index (trimmedLine is its trimmed text) and writes the
 // outcome back into the text: assignments, expressions, point definitions, commands.
-void evaluateLine(std::size_t index, std::string_view trimmedLine, ScriptState& state,
-                  ScriptEnvironment& env);
+LineOutcome evaluateLine(std::size_t index, std::string_view trimmedLine, ScriptState& state,
+                         ScriptEnvironment& env);
 
 struct RunOptions {
     // Lines executed before the run is ended as Escape would end it; 0 for no limit.
     std::uint64_t maxSteps = 0;
+    // Told of every line the run could not read (keyword and label lines are never such a
+    // line), with its index at that moment. A run stays silent about them otherwise.
+    std::function<void(std::size_t index)> unreadableLine;
 };
 
 enum class RunEnd {

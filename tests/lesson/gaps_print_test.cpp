@@ -47,34 +47,47 @@ TEST(PrintForm, PlanMatchesText) {
 
 TEST(PagePreparation, ListPage) {
     int calls = 0;
-    const PlaceholderSubstitution substitute = [&](int page, std::string& text) {
+    std::string seen;
+    PageScriptOutcome outcome{PageScriptStatus::Ran, {}};
+    outcome.results.values[0] = "2.5";
+    const PageScriptRun runScript = [&](int page, std::string_view text) {
         ++calls;
         EXPECT_EQ(page, 4);
-        const std::size_t at = text.find(".a");
-        if (at != std::string::npos) text.replace(at, 2, "2.5");
-        return true;
+        seen = text;
+        return outcome;
     };
-    const PreparedPage p = prepareListPage("Wert: [.a] und [Haus]\r\n_\r\n@ &\r\n", 4, substitute);
+    const PreparedPage p = prepareListPage("Wert: [.a] und [Haus]\r\n_\r\n@ &\r\n", 4, runScript);
     EXPECT_EQ(calls, 1);
-    EXPECT_TRUE(p.scriptRun);
+    EXPECT_EQ(seen, "Wert: [.a] und [Haus]\r\n_\r\n");  // without the option line
+    EXPECT_EQ(p.script, PageScriptStatus::Ran);
     EXPECT_EQ(p.text, "Wert: [2.5] und [Haus]\r\n");
+    ASSERT_EQ(p.replacements.size(), 1u);
+    EXPECT_EQ(p.replacements[0].begin, 7u);
     ASSERT_EQ(p.gaps.GapCount(), 2);
     EXPECT_EQ(p.gaps.entries[0].answer, "2.5");
     EXPECT_EQ(p.wordList, (std::vector<std::string>{" 2.5", " Haus"}));
 
-    // Without "@" the script never runs; without a bridge the placeholders stay.
-    prepareListPage("[.a]\r\n$", 1, substitute);
+    // Without "@" the script never runs; without a runner or a script the placeholders stay.
+    prepareListPage("[.a]\r\n$", 1, runScript);
     EXPECT_EQ(calls, 1);
     const PreparedPage raw = prepareListPage("[.a]\r\n@", 1);
-    EXPECT_FALSE(raw.scriptRun);
+    EXPECT_EQ(raw.script, PageScriptStatus::NotRun);
     EXPECT_EQ(raw.gaps.entries.at(0).answer, ".a");
+
+    // A failed script stops the preparation: placeholders as written, no gaps.
+    outcome.status = PageScriptStatus::Failed;
+    const PreparedPage failed = prepareListPage("Wert [.a]\r\n\r\n@", 4, runScript);
+    EXPECT_EQ(failed.text, "Wert [.a]\r\n");
+    EXPECT_EQ(failed.gaps.GapCount(), 0);
+    EXPECT_EQ(failed.gapError, GapError::None);
+    EXPECT_TRUE(failed.replacements.empty());
 }
 
 TEST(PagePreparation, ReadingPagesAndErrors) {
     const PreparedPage reading =
-        prepareListPage("\xC2\xB5 Text [a] [b\r\n@", 1, [](int, std::string&) {
+        prepareListPage("\xC2\xB5 Text [a] [b\r\n@", 1, [](int, std::string_view) {
             ADD_FAILURE() << "a reading page runs no script";
-            return true;
+            return PageScriptOutcome{};
         });
     EXPECT_TRUE(reading.readingPage);
     EXPECT_EQ(reading.gaps.GapCount(), 0);

@@ -27,6 +27,28 @@ TEST(MarkupPlaceholders, Substitution) {
         EXPECT_EQ(substitutePlaceholders(c.page, values, formulas), c.expected) << c.page;
 }
 
+TEST(MarkupPlaceholders, ReplacementsReplayOnACopy) {
+    ScriptValues results;
+    results.values['a' - 'a'] = "12";
+    results.values['b' - 'a'] = "";
+    results.formulas[0] = "x^2";
+    const std::string page = "\xC3\x84 .a + .A = [.b]\r\nf = :Formel1, .a";
+    std::string text = page;
+    const auto made = substitutePlaceholders(text, results);
+    EXPECT_EQ(text, "\xC3\x84 12 + 12 = []\r\nf = x^2, 12");
+    // In order: the three of A, the one of B, then the formula; each where the ones before
+    // it left the text.
+    ASSERT_EQ(made.size(), 5u);
+    EXPECT_EQ(made[0].begin, 3u);
+    EXPECT_EQ(made[1].begin, 8u);
+    EXPECT_EQ(made[3].begin, 14u);
+    EXPECT_EQ(made[3].length, 2u);
+    EXPECT_EQ(made[4].text, "x^2");
+    std::string copy = page;
+    applyReplacements(copy, made);
+    EXPECT_EQ(copy, text);
+}
+
 TEST(MarkupPlaceholders, LettersShownOutsideGaps) {
     struct Case {
         std::string page, letters;

@@ -161,6 +161,12 @@ TEST_F(PicturePlayer, WithSoundsEachSlideWaitsForItsSound) {
     player.clickLine("{{ton}}", 2);
     EXPECT_EQ(timer.interval, 1000);  // no time asked
     EXPECT_TRUE(media.isPlaying());
+    // F3 shows the slide anew with the show's lines, and does not start its sound again.
+    mediaPlayer.calls.clear();
+    player.pictureWithoutZoom();
+    EXPECT_EQ(view.shown.back().captionLine, "ton1.jpg / <F3,F4> = Bildgröße");
+    EXPECT_EQ(view.shown.back().dragLine, texts::kAutomaticShowSounds);
+    EXPECT_TRUE(mediaPlayer.calls.empty());
     player.Timer2Timer();
     player.Timer2Timer();
     EXPECT_EQ(view.last(), "ton1.jpg");
@@ -205,7 +211,8 @@ TEST_F(PicturePlayer, F1HidesAndShowsF4ZoomsF3UnzoomsThePanelKeepsItsPlace) {
     ASSERT_EQ(view.shown.size(), 1u);
     EXPECT_FALSE(view.shown.back().layout.zoomed);
     EXPECT_EQ(view.shown.back().captionLine, texts::kPictureCaptionLine);
-    EXPECT_EQ(view.shown.back().at, kPicturePanelStart);
+    // 374 x 254 and its margins, in the lower right corner of a 1366 x 768 window.
+    EXPECT_EQ(view.shown.back().at, (PixelPoint{1366 - 414 - 14, 768 - 316 - 14}));
 
     player.togglePicture();
     EXPECT_FALSE(view.panel);

@@ -65,6 +65,14 @@ TEST(PicturePanel, ZoomAnswersAndFactors) {
     EXPECT_EQ(quickZoomFactor(0), std::nullopt);
 }
 
+TEST(PicturePanel, TheFirstPlaceIsALowerCornerOrAboveTheWordList) {
+    const PixelSize window{1366, 768};
+    EXPECT_EQ(defaultPanelPlace({414, 316}, window, 56, false), (PixelPoint{938, 438}));
+    EXPECT_EQ(defaultPanelPlace({414, 316}, window, 56, true), (PixelPoint{938, 56}));
+    // A panel too high for the lower corner still starts below the buttons.
+    EXPECT_EQ(defaultPanelPlace({555, 740}, window, 56, false), (PixelPoint{797, 28}));
+}
+
 TEST(PicturePanel, ADraggedPanelStaysWithinTheWindow) {
     const PixelSize window{1366, 768};
     EXPECT_EQ(keepPanelInside({100, 100}, {400, 300}, window), (PixelPoint{100, 100}));

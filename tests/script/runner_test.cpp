@@ -111,6 +111,29 @@ TEST(RunScript, EndlessLoopEndsByTheStepBudget) {
     EXPECT_FALSE(run.state.RunningFlag);
 }
 
+TEST(RunScript, ReportsTheLinesItCannotRead) {
+    // Keywords, labels, comments, commands and formulas are read; the others are reported
+    // with their index at that moment, once each time the run passes them.
+    ScriptRun run(
+        "_top\n"
+        "// Aufgabe\n"
+        "ggt(12,8)\n"   // its result line goes in below
+        "Hallo Welt\n"  // 3, then 4
+        "setfun3(x^2)\n"
+        "a = 3 +\n"   // a formula that does not parse
+        "b = 1/0\n"   // a calculation error is no unreadable line
+        "xyz(1,2)\n"  // no such command
+        "a = a + 1\n"
+        "ifls(a,2,top)");
+    std::vector<std::size_t> unreadable;
+    script::RunOptions options;
+    options.maxSteps = 1000;
+    options.unreadableLine = [&](std::size_t index) { unreadable.push_back(index); };
+    const auto result = script::runScript(run.state, run.env, options);
+    EXPECT_EQ(result.end, RunEnd::EndOfText);
+    EXPECT_EQ(unreadable, (std::vector<std::size_t>{4, 6, 8, 5, 7, 9}));
+}
+
 TEST(RunScript, EscapeEndsTheRunBeforeTheNextLine) {
     ScriptRun run("a = 1 + 0\nb = 2 + 0\nc = 3 + 0");
     run.keys.escapeAfterLines = 2;

@@ -7,6 +7,9 @@
 #include <QTextEdit>
 #include <algorithm>
 
+#include "lesson/markup_text.h"
+#include "lesson/ui/place_gap_fields.h"
+
 namespace textaria::player {
 
 void copyDocumentRange(const QTextDocument& from, int start, int end, QTextDocument& to) {
@@ -35,6 +38,27 @@ void removeDocumentRanges(QTextDocument& doc, std::vector<std::pair<int, int>> r
         cursor.setPosition(end, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
     }
+}
+
+void replaceDocumentText(QTextDocument& doc,
+                         const std::vector<lesson::TextReplacement>& replacements) {
+    if (replacements.empty()) return;
+    std::string plain = lesson::ui::documentPlainText(doc);
+    QTextCursor cursor(&doc);
+    cursor.beginEditBlock();
+    for (const lesson::TextReplacement& r : replacements) {
+        if (r.begin + r.length > plain.size()) continue;
+        const auto start = static_cast<int>(lesson::documentPosition(plain, r.begin));
+        const auto end = static_cast<int>(lesson::documentPosition(plain, r.begin + r.length));
+        // A cursor reports the format of the character before it: that of the first replaced one.
+        cursor.setPosition(std::min(start + 1, end));
+        const QTextCharFormat format = cursor.charFormat();
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        cursor.insertText(QString::fromStdString(r.text), format);
+        plain.replace(r.begin, r.length, r.text);
+    }
+    cursor.endEditBlock();
 }
 
 void changeFontSizes(QTextDocument& doc, int delta) {

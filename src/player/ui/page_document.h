@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "lesson/markup_placeholders.h"
+
 class QTextDocument;
 class QTextEdit;
 
@@ -17,6 +19,11 @@ void copyDocumentRange(const QTextDocument& from, int start, int end, QTextDocum
 
 // Removes the given [start, end) ranges of document positions; they may come in any order.
 void removeDocumentRanges(QTextDocument& doc, std::vector<std::pair<int, int>> ranges);
+
+// Replays text replacements made on the document's plain text (CR LF lines), in order; each
+// new text takes the format of the first character it replaces.
+void replaceDocumentText(QTextDocument& doc,
+                         const std::vector<lesson::TextReplacement>& replacements);
 
 // Adds `delta` points to the size of every character (each keeps its own size plus the step);
 // sizes never drop below 1 point.

@@ -32,6 +32,7 @@ void pageDocument(const QTextDocument& lesson, std::string_view lessonPlain, con
     for (const lesson::ByteRange& r : page.removed)
         ranges.emplace_back(docPos(body, r.begin), docPos(body, r.end));
     removeDocumentRanges(to, ranges);
+    replaceDocumentText(to, page.replacements);
     const std::string shown = lesson::ui::documentPlainText(to);
     if (page.keepLength < shown.size()) {
         QTextCursor cursor(&to);

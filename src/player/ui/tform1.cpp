@@ -14,11 +14,13 @@
 #include "lesson/folders.h"
 #include "lesson/startup_setup.h"
 #include "lesson/texts.h"
+#include "platform/ui/qt_canvas.h"
 #include "platform/user_dialogs.h"
 #include "platform/wtools_u.h"
 #include "player/media_programs.h"
 #include "player/ui/page_printer.h"
 #include "player/ui/panel4.h"
+#include "script/draw_context.h"
 
 namespace textaria::player {
 
@@ -79,6 +81,11 @@ void TForm1::attach(LessonPlayer& player) {
     printer_ = std::make_unique<DialogPagePrinter>(this, *RichEdit3, lessonPlainText_,
                                                    RichEdit1->document(), choosePrinter);
     player.setPrinter(printer_.get());
+    // Page scripts draw on a surface as large as the script editor's on this screen.
+    const QScreen* screen = screenOf(this);
+    const int side = script::surfaceSideForScreen(screen ? screen->geometry().height() : 1080);
+    scriptCanvas_ = std::make_unique<platform::QtCanvas>(side, side);
+    player.setScriptCanvas(scriptCanvas_.get());
     player.setSlideTimer(this);
     updatePictureRoom();
 }

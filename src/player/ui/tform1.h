@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -26,7 +27,9 @@
 
 class QFrame;
 class QKeyEvent;
+class QPainter;
 class QLabel;
+class QMouseEvent;
 class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
@@ -35,8 +38,9 @@ class QTextEdit;
 class QTimer;
 
 namespace textaria::platform {
+class QtCanvas;
 class UserDialogs;
-}
+}  // namespace textaria::platform
 
 namespace textaria::player {
 
@@ -119,7 +123,10 @@ class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     void ShowPage(int n) { player_->ShowPage(n); }
     bool openLesson(const std::string& file) { return player_->openLesson(file); }
     void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
-    void RichEdit1MouseDown(const QPoint& viewportPoint);
+    void RichEdit1MouseDown(const QPoint& viewportPoint, Qt::MouseButton button = Qt::LeftButton,
+                            Qt::KeyboardModifiers modifiers = {});
+    void Image1MouseDown(const QPoint& point, Qt::MouseButton button,
+                         Qt::KeyboardModifiers modifiers);
 
     // PlayerView.
     std::string setLessonText(const platform::StyledText& text, int fontDelta) override;
@@ -143,6 +150,7 @@ class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     bool displayPicture(const PictureDisplay& picture) override;
     void showPicturePanel(bool visible) override;
     void showSlidePanel(bool visible) override;
+    platform::ScreenPoint picturePointOnScreen(int x, int y) override;
     std::optional<std::string> askLessonFile(const std::string& startFolder) override;
     platform::ScreenPoint pageCorner() override;
     void openCalculator(int field, bool clearVariables) override;
@@ -151,12 +159,19 @@ class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     void openScriptEditor() override;
     void setFullScreen(bool fullScreen) override;
     void printPageView() override;
+    void highlightPick(int line, LineRange range) override;
+    void highlightWordListLine(int index) override;
+    void selectFieldText(int field) override;
+    void drawPictureRectangle(const PixelRect& rect) override;
+    void drawPictureNumbers(const std::vector<PictureLabel>& labels) override;
+    void restorePicture() override;
+    platform::ScreenPoint pictureCorner() override;
     void endProgram() override;
 
     // SlideTimer.
     void startSlideTimer(int intervalMs) override;
     void stopSlideTimer() override;
-    bool escapeHeld() override { return escapeDown_; }
+    bool escapeHeld() override;
     bool altHeld() override;
 
   signals:
@@ -206,11 +221,17 @@ class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     // A key pressed or released in any control of the window; true when it was used here.
     bool keyEvent(QObject* watched, QKeyEvent* key);
     int gapFieldIndex(QObject* object) const;  // 1-based, 0 when none
+    bool pickKey(QObject* watched, const QKeyEvent& key);
+    void paintOnPicture(const std::function<void(QPainter&)>& paint);
 
     LessonPlayer* player_ = nullptr;
     std::string lessonPlainText_;  // RichEdit3 as CR LF text
     QTextDocument* savedSelection_ = nullptr;
     std::unique_ptr<DialogPagePrinter> printer_;
+    QSize pictureSource_;                               // the shown picture's size in its file
+    QPixmap cleanPicture_;                              // the shown picture without marks
+    qint64 markedPictureKey_ = 0;                       // the marked copy in Image1
+    std::unique_ptr<platform::QtCanvas> scriptCanvas_;  // what page scripts draw on
 
     lesson::StartupState& state_;
     platform::UserDialogs& dialogs_;

@@ -162,6 +162,9 @@ void TForm1::createLessonControls() {
     }
     RichEdit1->installEventFilter(this);
     RichEdit1->viewport()->installEventFilter(this);
+    // A right click on the page switches the drop mode; no menu of its own.
+    RichEdit1->setContextMenuPolicy(Qt::NoContextMenu);
+    RichEdit2->viewport()->installEventFilter(this);
     installEventFilter(this);
     createHelpControls();
     setUpKeyboard();
@@ -187,6 +190,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
+        // A click on an answer field or the window drops the picked word (FormClick); on the
+        // release, so that the field's own press does not undo the selection.
+        if (mouse->button() == Qt::LeftButton && (watched == this || gapFieldIndex(watched) != 0))
+            player_->FormClick(gapFieldIndex(watched));
         if (mouse->button() == Qt::LeftButton &&
             (watched == Label20 || watched == Label21 || watched == Label4)) {
             emit calculatorReset();
@@ -199,7 +206,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         return true;
     } else if (type == QEvent::MouseButtonPress && watched == RichEdit1->viewport()) {
         emit calculatorReset();
-        RichEdit1MouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        RichEdit1MouseDown(mouse->position().toPoint(), mouse->button(), mouse->modifiers());
+    } else if (type == QEvent::MouseButtonPress && watched == RichEdit2->viewport()) {
+        player_->RichEdit2MouseDown(
+            lineAtPoint(*RichEdit2, static_cast<QMouseEvent*>(event)->position().toPoint())
+                .toStdString());
     } else if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (keyEvent(watched, key)) return true;
@@ -218,11 +230,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void TForm1::RichEdit1MouseDown(const QPoint& viewportPoint) {
-    const std::string line = lineAtPoint(*RichEdit1, viewportPoint).toStdString();
-    player_->clickLine(line, RichEdit1->cursorForPosition(viewportPoint).blockNumber() + 1);
 }
 
 }  // namespace textaria::player

@@ -88,6 +88,7 @@ void TForm1::setUpKeyboard() {
 bool TForm1::keyEvent(QObject* watched, QKeyEvent* key) {
     const bool press = key->type() == QEvent::KeyPress;
     const int field = gapFieldIndex(watched);
+    if (press && pickKey(watched, *key)) return true;
     if (press && isEnter(*key)) {
         if (field != 0) {
             player_->enterInField(field);

@@ -7,9 +7,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "lesson/scaling.h"
 #include "player/texts.h"
@@ -55,6 +57,14 @@ void drawCaption(QImage& image, const std::string& text, int dpi) {
                      QString::fromStdString(text));
 }
 
+// A picture drawn in memory, at the size it is shown. The copy owns its pixels: the picture
+// in memory goes, the shown one stays.
+QImage scaledCanvasImage(const platform::CanvasImage& picture, QSize size) {
+    const QImage image(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width,
+                       picture.height, picture.width * 4, QImage::Format_RGB32);
+    return image.copy().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 }  // namespace
 
 void TForm1::createPictureControls() {
@@ -73,9 +83,13 @@ void TForm1::createPictureControls() {
     for (QWidget* part : {static_cast<QWidget*>(Panel5), static_cast<QWidget*>(Image1),
                           static_cast<QWidget*>(Label18), static_cast<QWidget*>(Label34)})
         part->installEventFilter(this);
-    Panel5->setGeometry(QRect(
-        QPoint(kPicturePanelStart.x, kPicturePanelStart.y),
-        QSize(kPictureArea.width + kPanelMarginWidth, kPictureArea.height + kPanelMarginHeight)));
+    Panel5->resize(kPictureArea.width + kPanelMarginWidth,
+                   kPictureArea.height + kPanelMarginHeight);
+    // The panel's lines are smaller than the window's text, so that they fit a small picture.
+    QFont lineFont = font();
+    lineFont.setPointSize(std::max(6, lineFont.pointSize() - 5));
+    Label18->setFont(lineFont);
+    Label34->setFont(lineFont);
     Panel5->hide();
 
     Panel2 = new QFrame(this);
@@ -108,7 +122,7 @@ void TForm1::updatePictureRoom() {
     const auto scaled = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
     PictureRoom room;
     room.area = {scaled(kPictureArea.width), scaled(kPictureArea.height)};
-    room.start = {scaled(kPicturePanelStart.x), scaled(kPicturePanelStart.y)};
+    room.pageTop = RichEdit1->y() + kPanelEdge;
     room.window = {width(), height()};
     room.captionHeight = Label18->fontMetrics().height();
     if (const QScreen* screen = this->screen()) room.screenHeight = screen->geometry().height();
@@ -123,7 +137,9 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 bool TForm1::displayPicture(const PictureDisplay& picture) {
     const qreal ratio = Image1->devicePixelRatioF();
     const QSize shown(picture.layout.picture.width, picture.layout.picture.height);
-    QImage image = pictureCache_.image(QString::fromStdString(picture.path), shown * ratio);
+    QImage image = picture.image.empty()
+                       ? pictureCache_.image(QString::fromStdString(picture.path), shown * ratio)
+                       : scaledCanvasImage(picture.image, shown * ratio);
     if (image.isNull()) {
         showPicturePanel(false);
         return false;
@@ -137,7 +153,7 @@ bool TForm1::displayPicture(const PictureDisplay& picture) {
     Image1->setPixmap(QPixmap::fromImage(image));
     Image1->setGeometry(picture.layout.pictureAt.x, picture.layout.pictureAt.y, shown.width(),
                         shown.height());
-    const int lineWidth = std::max(shown.width(), picture.layout.panel.width - 16);
+    const int lineWidth = picture.layout.panel.width - 10;
     Label18->setText(QString::fromStdString(picture.captionLine));
     Label18->setGeometry(8, picture.layout.captionTop, lineWidth, Label18->sizeHint().height());
     Label34->setText(QString::fromStdString(picture.dragLine));
@@ -155,6 +171,11 @@ bool TForm1::displayPicture(const PictureDisplay& picture) {
     return true;
 }
 
+platform::ScreenPoint TForm1::picturePointOnScreen(int x, int y) {
+    const QPoint global = Image1->mapToGlobal(QPoint(x, y));
+    return {global.x(), global.y()};
+}
+
 void TForm1::showPicturePanel(bool visible) {
     if (!visible) Image1->clear();
     Panel5->setVisible(visible);
@@ -169,6 +190,10 @@ void TForm1::showSlidePanel(bool visible) {
 void TForm1::startSlideTimer(int intervalMs) { Timer2->start(intervalMs); }
 void TForm1::stopSlideTimer() { Timer2->stop(); }
 
+// A press of Escape counts until the next tick looks at it: a short tap between two ticks ends
+// the show as well.
+bool TForm1::escapeHeld() { return std::exchange(escapeDown_, false); }
+
 bool TForm1::altHeld() {
     return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier);
 }
@@ -177,8 +202,8 @@ bool TForm1::pictureEvent(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         // Ticks of an automatic show look whether Escape is held down.
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-            escapeDown_ = type == QEvent::KeyPress;
+        if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            escapeDown_ = Timer2->isActive();
         return false;
     }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
@@ -198,6 +223,8 @@ bool TForm1::pictureEvent(QObject* watched, QEvent* event) {
         player_->Image1DblClick();
         return true;
     }
+    if (type == QEvent::MouseButtonPress && watched == Image1)
+        Image1MouseDown(mouse->position().toPoint(), mouse->button(), mouse->modifiers());
     const QPoint global = mouse->globalPosition().toPoint();
     if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
         pictureDragging_ = true;

@@ -1,8 +1,10 @@
 // The main window as the lesson player's view: it paints what the player decides.
 #include <QApplication>
 #include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -18,6 +20,7 @@
 #include "player/test_protocol.h"
 #include "player/texts.h"
 #include "player/ui/page_document.h"
+#include "player/ui/page_printer.h"
 #include "player/ui/panel4.h"
 #include "player/ui/tform1.h"
 #include "player/ui/tform1_look.h"
@@ -39,10 +42,6 @@ void setFieldBackground(QLineEdit& field, const QColor& colour) {
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Window, colour);
     field.setPalette(palette);
-}
-
-int docPos(std::string_view text, std::size_t offset) {
-    return static_cast<int>(lesson::documentPosition(text, offset));
 }
 
 void scrollToTop(QTextEdit& view) {
@@ -92,23 +91,8 @@ void TForm1::showSelection(int line) {
 
 void TForm1::showPageText(const PageText& page, bool readingPage) {
     setViewBackground(*RichEdit1, Qt::white);
-    const std::string_view lesson = lessonPlainText_;
-    const std::string_view body =
-        lesson.substr(page.range.begin, page.range.end - page.range.begin);
-    copyDocumentRange(*RichEdit3, docPos(lesson, page.range.begin), docPos(lesson, page.range.end),
-                      *RichEdit1->document());
-    std::vector<std::pair<int, int>> ranges;
-    for (const lesson::ByteRange& r : page.removed)
-        ranges.emplace_back(docPos(body, r.begin), docPos(body, r.end));
-    removeDocumentRanges(*RichEdit1->document(), ranges);
-    // The trailing empty and "_" lines go, as they went from the player's text.
-    const std::string shown = lesson::ui::documentPlainText(*RichEdit1->document());
-    if (page.keepLength < shown.size()) {
-        QTextCursor cursor(RichEdit1->document());
-        cursor.setPosition(docPos(shown, page.keepLength));
-        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
-    }
+    RichEdit1->setExtraSelections({});
+    pageDocument(*RichEdit3, lessonPlainText_, page, *RichEdit1->document());
     applyPageMargins();
     RichEdit1->setVerticalScrollBarPolicy(readingPage ? Qt::ScrollBarAlwaysOn
                                                       : Qt::ScrollBarAlwaysOff);
@@ -215,6 +199,7 @@ void TForm1::setLoadButton(const std::string& text, bool visible) {
 
 void TForm1::showSideList(SideList kind, const std::vector<std::string>& lines) {
     RichEdit2->clear();
+    RichEdit2->setExtraSelections({});
     QTextCharFormat format;
     const char* caption = texts::kAnswerListCaption;
     if (kind == SideList::Words) {
