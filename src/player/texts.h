@@ -114,4 +114,34 @@ inline constexpr const char* kQuitButton = "Quit";
 inline constexpr const char* kPressPlayFirst = "Zuerst PLAY drücken !";
 inline constexpr const char* kPressRecFirst = "Zuerst REC drücken !";
 
+// Names and descriptions a screen reader announces for the main window's controls; the
+// descriptions of buttons and page labels say what the help text says of them.
+inline constexpr const char* kAccessibleWindow = "Textaria";
+inline constexpr const char* kAccessibleWindowDescription = "Lückentext-Lernprogramm";
+inline constexpr const char* kAccessibleGap = "Lücke ";  // + number 1 .. 20
+inline constexpr const char* kAccessiblePage = "Seite";
+inline constexpr const char* kAccessibleListPage = "Titelseite der Textliste";
+inline constexpr const char* kAccessibleProtocol = "Testresultat";
+inline constexpr const char* kAccessibleStatus = "Status";
+inline constexpr const char* kAccessibleCounter = "Seitenzähler";
+inline constexpr const char* kAccessiblePicture = "Bild";
+inline constexpr const char* kAccessibleWordList = "Wortliste";
+inline constexpr const char* kAccessibleAnswerList = "Liste der eingegebenen Lückentexte";
+inline constexpr const char* kAccessibleMediaPanel = "Mediaplayer";
+inline constexpr const char* kAccessibleSoundPosition = "Position des Tons";
+inline constexpr const char* kAccessibleRecordedSeconds = "Aufgenommene Sekunden";
+inline constexpr const char* kDescribeLoad = "Eine Lektion laden";
+inline constexpr const char* kDescribeList = "Titelseite einer Textliste anzeigen";
+inline constexpr const char* kDescribeEvaluate = "Den Lückentext bewerten";
+inline constexpr const char* kDescribeGaps = "Lückenantworten ein-/ausblenden";
+inline constexpr const char* kDescribeFont = "Änderung der Text-Schriftgröße";
+inline constexpr const char* kDescribePrint = "Den Text ausdrucken";
+inline constexpr const char* kDescribeEnd = "Programm beenden";
+inline constexpr const char* kDescribeDown = "Zur nachfolgenden Seite";
+inline constexpr const char* kDescribeUp = "Zur vorangehenden Seite";
+inline constexpr const char* kDescribeRepeat = "Wiederholung einer Seite";
+inline constexpr const char* kDescribeRecord = "Aufnahme starten";
+inline constexpr const char* kDescribePlayStop = "Aufnahme abspielen oder anhalten";
+inline constexpr const char* kDescribeQuit = "Rekorder schließen";
+
 }  // namespace textaria::player::texts

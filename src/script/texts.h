@@ -85,4 +85,9 @@ inline constexpr const char* kSelectTemplate =
     "select((1) Wiederholen  (0) Zurück: s,1)\nifeq(s,1,start1)\nifeq(s,0,start0)\n ";
 inline constexpr const char* kNormalDensityLine = "y = exp(-z*z/2)/sqrt(2*pi)";
 
+// Names a screen reader announces for the cells of the data entry dialog (+ number) and the
+// choices of the selection box.
+inline constexpr const char* kAccessibleCell = "Zelle ";
+inline constexpr const char* kAccessibleChoices = "Auswahl";
+
 }  // namespace textaria::script::texts

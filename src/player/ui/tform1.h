@@ -166,6 +166,7 @@ class TForm1 : public QWidget, public PlayerView {
     void enterFullScreen();
 
     void createLessonControls();
+    void describeControls();  // names for screen readers, tab order, focus frame
     void connectLessonLoader();
     int gapFieldIndex(QObject* object) const;  // 1-based, 0 when none
 

@@ -166,6 +166,7 @@ void TForm1::createLessonControls() {
     RichEdit1->installEventFilter(this);
     RichEdit1->viewport()->installEventFilter(this);
     installEventFilter(this);
+    describeControls();
 }
 
 void TForm1::connectLessonLoader() {

@@ -110,6 +110,7 @@ void TForm1::showPageText(const PageText& page, bool readingPage) {
         cursor.removeSelectedText();
     }
     applyPageMargins();
+    RichEdit1->setAccessibleDescription(QString::fromStdString(page.title));
     RichEdit1->setVerticalScrollBarPolicy(readingPage ? Qt::ScrollBarAlwaysOn
                                                       : Qt::ScrollBarAlwaysOff);
     scrollToTop(*RichEdit1);
@@ -136,6 +137,7 @@ void TForm1::showListPage(const std::vector<std::string>& paragraphs) {
         }
     }
     applyPageMargins();
+    RichEdit1->setAccessibleDescription(QString::fromUtf8(texts::kAccessibleListPage));
     RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scrollToTop(*RichEdit1);
@@ -159,6 +161,8 @@ void TForm1::showPlainText(const std::vector<std::string>& lines, bool protocolL
         cursor.insertText(QString::fromStdString(lines[i]), format);
     }
     applyPageMargins();
+    RichEdit1->setAccessibleDescription(protocolLook ? QString::fromUtf8(texts::kAccessibleProtocol)
+                                                     : QString());
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scrollToTop(*RichEdit1);
     RichEdit1->setFocus();
@@ -166,6 +170,7 @@ void TForm1::showPlainText(const std::vector<std::string>& lines, bool protocolL
 
 void TForm1::clearPageView() {
     RichEdit1->clear();
+    RichEdit1->setAccessibleDescription({});
     setViewBackground(*RichEdit1, Qt::white);
 }
 
@@ -193,10 +198,15 @@ void TForm1::focusField(int field) {
     }
 }
 
-void TForm1::setStatus(const std::string& text) { Panel1->setText(QString::fromStdString(text)); }
+void TForm1::setStatus(const std::string& text) {
+    Panel1->setText(QString::fromStdString(text));
+    // The panel is announced as "Status"; what it says is its description.
+    Panel1->setAccessibleDescription(Panel1->text());
+}
 
 void TForm1::setCounter(const std::string& text) {
     Label24->setText(QString::fromStdString(text));
+    Label24->setAccessibleDescription(Label24->text());
     Label24->setVisible(!text.empty());
 }
 
@@ -228,6 +238,8 @@ void TForm1::showSideList(SideList kind, const std::vector<std::string>& lines) 
         cursor.insertText(QString::fromStdString(lines[i]), format);
     }
     Label13->setText(QString::fromUtf8(caption).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    RichEdit2->setAccessibleName(QString::fromUtf8(
+        kind == SideList::Words ? texts::kAccessibleWordList : texts::kAccessibleAnswerList));
     RichEdit2->show();
     Panel3->show();
     Panel3->raise();
@@ -252,6 +264,7 @@ bool TForm1::showPicture(const std::string& path) {
     QPixmap shown = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     shown.setDevicePixelRatio(ratio);
     Image1->setPixmap(shown);
+    Image1->setAccessibleDescription(QString::fromStdString(path).section(QLatin1Char('/'), -1));
     return true;
 }
 

@@ -1,0 +1,61 @@
+// The main window for screen readers and the keyboard: names, descriptions, the tab order
+// and the focus frame.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QToolButton>
+#include <string>
+
+#include "platform/ui/accessibility.h"
+#include "player/texts.h"
+#include "player/ui/panel4.h"
+#include "player/ui/tform1.h"
+
+namespace textaria::player {
+
+using platform::describeForScreenReaders;
+
+void TForm1::describeControls() {
+    describeForScreenReaders(this, texts::kAccessibleWindow, texts::kAccessibleWindowDescription);
+    // Buttons keep their caption as name ("Laden" becomes "Auswahl" with it).
+    Button3->setAccessibleDescription(QString::fromUtf8(texts::kDescribeLoad));
+    Button8->setAccessibleDescription(QString::fromUtf8(texts::kDescribeList));
+    Button6->setAccessibleDescription(QString::fromUtf8(texts::kDescribeEvaluate));
+    Button5->setAccessibleDescription(QString::fromUtf8(texts::kDescribeGaps));
+    Button13->setAccessibleDescription(QString::fromUtf8(texts::kDescribeFont));
+    Button4->setAccessibleDescription(QString::fromUtf8(texts::kDescribePrint));
+    Button7->setAccessibleDescription(QString::fromUtf8(texts::kDescribeEnd));
+    describeForScreenReaders(Label20, texts::kDownLabel, texts::kDescribeDown);
+    describeForScreenReaders(Label21, texts::kUpLabel, texts::kDescribeUp);
+    describeForScreenReaders(Label4, texts::kRepeatLabel, texts::kDescribeRepeat);
+    describeForScreenReaders(Label24, texts::kAccessibleCounter);
+    describeForScreenReaders(Panel1, texts::kAccessibleStatus);
+    describeForScreenReaders(RichEdit1, texts::kAccessiblePage);
+    describeForScreenReaders(Image1, texts::kAccessiblePicture);
+    describeForScreenReaders(Panel5, texts::kAccessiblePicture);
+    describeForScreenReaders(RichEdit2, texts::kAccessibleAnswerList);
+    for (std::size_t i = 0; i < gapFields.size(); ++i)
+        describeForScreenReaders(gapFields[i], texts::kAccessibleGap + std::to_string(i + 1));
+    describeForScreenReaders(Panel4, texts::kAccessibleMediaPanel);
+    describeForScreenReaders(Panel4->ScrollBar1, texts::kAccessibleSoundPosition);
+    for (int b = 0; b <= static_cast<int>(PlayerButton::Back); ++b)
+        if (QToolButton* button = Panel4->playerButton(static_cast<PlayerButton>(b)))
+            describeForScreenReaders(button, button->toolTip().toStdString());
+
+    // The page first, then its answers in the order of the text, then "Bewerten" (what comes
+    // after the answers), the other buttons left to right, the status and the side lists.
+    std::vector<QWidget*> order{RichEdit1};
+    order.insert(order.end(), gapFields.begin(), gapFields.end());
+    order.insert(order.end(), {Button6, Button3, Button8, Button5, Button13, Button4, Button7,
+                               Panel1, RichEdit2});
+    for (int b = 0; b <= static_cast<int>(PlayerButton::Back); ++b)
+        order.push_back(Panel4->playerButton(static_cast<PlayerButton>(b)));
+    order.insert(order.end(),
+                 {Panel4->ScrollBar1, Panel4->Button12, Panel4->Button10, Panel4->Button11});
+    platform::chainTabOrder(order);
+    platform::FocusFrame::install(this);
+}
+
+}  // namespace textaria::player
