@@ -52,4 +52,28 @@ void BM_FloodFillWholeSurface(benchmark::State& state) {
 }
 BENCHMARK(BM_FloodFillWholeSurface)->Unit(benchmark::kMillisecond);
 
+// A square spiral of walls 4 pixels apart: the fill winds through one long corridor of short
+// spans, the hardest shape for a span fill.
+void BM_FloodFillSpiral(benchmark::State& state) {
+    platform::QtCanvas canvas(kSide, kSide);
+    const int dx[] = {1, 0, -1, 0};
+    const int dy[] = {0, 1, 0, -1};
+    platform::CanvasPoint at{kSide / 2, kSide / 2};
+    for (int i = 0; 4 * (i / 2 + 1) < kSide / 2 - 8; ++i) {
+        const int length = 4 * (i / 2 + 1);
+        const platform::CanvasPoint next{at.x + dx[i % 4] * length, at.y - dy[i % 4] * length};
+        canvas.drawLine(at, next);
+        at = next;
+    }
+    const platform::Rgb colours[2] = {{0, 0, 255}, {255, 255, 0}};
+    int turn = 0;
+    for (auto _ : state) {
+        const std::size_t painted = platform::floodFill(canvas, {kSide / 2 + 2, kSide / 2 - 2},
+                                                        platform::kBlack, colours[turn]);
+        benchmark::DoNotOptimize(painted);
+        turn ^= 1;
+    }
+}
+BENCHMARK(BM_FloodFillSpiral)->Unit(benchmark::kMillisecond);
+
 }  // namespace

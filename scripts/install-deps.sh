@@ -8,6 +8,7 @@ pkgs=(g++ cmake ninja-build ccache pkg-config
       xvfb xauth x11-utils fonts-liberation fonts-dejavu-core
       pulseaudio pulseaudio-utils poppler-utils unrtf xdg-utils
       librsvg2-bin desktop-file-utils shared-mime-info dpkg-dev  # packaging
+      espeak-ng lame  # speaking the demo's sounds anew
       clang clang-format libclang-rt-14-dev)  # fuzzing (libFuzzer, sanitizers), formatting
 missing=()
 for p in "${pkgs[@]}"; do

@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QLineEdit>
 
 #include "calc/ui/tavkal_u.h"
@@ -23,7 +25,10 @@ Application::Application(const std::string& programPath, const StartupOptions& o
 // The windows go before the state they refer to; the main window last, as it empties the
 // work folder and ends the viewers.
 Application::~Application() {
-    if (lessonPlayer_) lessonPlayer_->setInputDialogs(nullptr);
+    if (lessonPlayer_) {
+        lessonPlayer_->setInputDialogs(nullptr);
+        lessonPlayer_->setScriptDrawing(nullptr);
+    }
     inputDialogs_.reset();
     form28_.reset();
     form27_.reset();
@@ -57,6 +62,10 @@ bool Application::createWindows() {
     form2_ = std::make_unique<script::TForm2>(state_.dialogs, state_.fonts, state_.variables);
     if (!form2_->startedUp()) return false;
     form2_->onCalculator = [this] { form13_->exec(); };
+    // F10 in the lesson window changes the script graphics' text size, as it does here.
+    lessonPlayer_->setScriptDrawing(&form2_->drawing());
+    connect(form1_.get(), &player::TForm1::scriptEditorRequested, this,
+            [this] { showScriptEditorModally(); });
     form27_ = std::make_unique<script::TForm27>();
     form28_ = std::make_unique<script::TForm28>();
     inputDialogs_ = std::make_unique<script::QtInputDialogs>(*form27_, *form28_);
@@ -65,6 +74,18 @@ bool Application::createWindows() {
     form27_->calculator = {[this] { form13_->exec(); },
                            [this] { return form13_->calculator().calculatorResult(); }};
     return true;
+}
+
+void Application::showScriptEditorModally() {
+    if (form2_->isVisible()) {
+        form2_->raise();
+        form2_->activateWindow();
+        return;
+    }
+    form2_->setWindowModality(Qt::ApplicationModal);
+    form2_->showMaximized();
+    while (form2_->isVisible()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    form2_->setWindowModality(Qt::NonModal);
 }
 
 void Application::show() {

@@ -71,6 +71,9 @@ class Application : public QObject {
     void finished();
 
   private:
+    // Ctrl F1 in the lesson window: the script editor until it is closed.
+    void showScriptEditorModally();
+
     ApplicationState state_;
     // The lesson player outlives the main window that shows it.
     std::unique_ptr<player::LessonPlayer> lessonPlayer_;

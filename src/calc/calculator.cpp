@@ -70,6 +70,7 @@ EntryAction entryActionFor(EntryKey key, KeyModifiers m) {
         case EntryKey::F1:
             return EntryAction::Evaluate;
         case EntryKey::F2:
+        case EntryKey::Escape:  // closes as F2 does; during a command it only stops that
             return EntryAction::Close;
         case EntryKey::F3:
             return EntryAction::StoreText;

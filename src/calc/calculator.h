@@ -33,7 +33,7 @@ struct SumStatistics {
 };
 
 // The keys of the entry line the calculator reacts to.
-enum class EntryKey { Other, Enter, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12 };
+enum class EntryKey { Other, Enter, Escape, F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12 };
 
 struct KeyModifiers {
     bool shift = false;
@@ -44,7 +44,7 @@ struct KeyModifiers {
 enum class EntryAction {
     None,
     Evaluate,             // Enter, F1
-    Close,                // F2
+    Close,                // F2, Escape
     StoreText,            // F3
     InsertText,           // F4
     ToggleCommandHelp,    // F5

@@ -31,15 +31,25 @@ constexpr const char* kHelp =
     "  open N          click the title of page N on the list page\n"
     "  dn | up | rep   the buttons \"[ Dn ]\", \"[ Up ]\", \"[ Rep ]\"\n"
     "  type I TEXT     answer field I (1-based) holds TEXT (the rest of the line)\n"
-    "  bewerten | luecken | liste | beenden      the buttons of those names\n"
-    "  key NAME        F1..F12, pagedown, pageup, escape, enter I; prefix shift+ or ctrl+\n"
+    "  bewerten | luecken | liste | beenden | hilfe   the buttons of those names\n"
+    "  key NAME        F1..F12, pagedown, pageup, escape, enter I (Enter in answer field I);\n"
+    "                  prefix shift+ or ctrl+ (alt+ or a mix matches no key of the window)\n"
     "  answer TEXT     queues an answer for the next dialog: yes / no, the text of an input\n"
     "                  box (\"answer\" alone: empty; \"answer cancel\": Cancel), the 0-based\n"
     "                  button of a selection box (-1: Escape)\n"
     "  show            prints the page view's lines (\"| LINE\") and the answer fields\n"
+    "  link TEXT       clicks the first line of the shown page that contains TEXT: its\n"
+    "                  picture link \"{...}\", slide show \"{{...}}\" or file link \"<<...>>\"\n"
+    "  slide next|prev|pause|stop|tick|escape\n"
+    "                  the slide show's \"[ >> ]\", \"[ << ]\", \"[  ||  ]\" (ends it), a double\n"
+    "                  click on its picture (stop/start), one tick of its timer (with\n"
+    "                  Escape held down: escape)\n"
     "A dialog without a queued answer gets No, Cancel or Escape; messages are confirmed.\n"
     "Output, one line per event: page:, status:, message:, question:, input:, select:,\n"
-    "result:, protocol:, and \"end\" at the end of input.\n"
+    "result:, protocol:, picture: FILE (or \"hidden\"), slide: N CAPTION-LINE [| CAPTION],\n"
+    "slide: end, timer: MS (or \"off\"), help: (\"? LINE\" for each line of the help shown),\n"
+    "and \"end\" at the end of input. Keys that only change the window (F7, F8, F12,\n"
+    "Ctrl F1) print nothing.\n"
     "--protocol-folder sets where protocols go (default: the current folder); --clock fixes\n"
     "their date and time; --seed N seeds every random choice.\n"
     "Exit status 0 on success, 1 when LESSON cannot be read, 2 for a usage error.\n";
@@ -128,6 +138,30 @@ class ScriptedDialogs : public platform::UserDialogs, public script::InputDialog
 class TextView : public player::PlayerView {
   public:
     bool ended = false;
+    const player::LessonPlayer* player = nullptr;
+
+    bool displayPicture(const player::PictureDisplay& picture) override {
+        const std::string name = fs::path(picture.path).filename().string();
+        const auto& show = player->slideShow();
+        if (show.running()) {
+            say("slide: " + std::to_string(show.index()) + " " + picture.captionLine +
+                (picture.caption.empty() ? "" : " | " + picture.caption));
+            inShow_ = true;
+        } else {
+            say("picture: " + name);
+        }
+        pictureShown_ = true;
+        return true;
+    }
+    void showPicturePanel(bool visible) override {
+        if (inShow_ && !player->slideShow().running()) {
+            inShow_ = false;
+            say("slide: end");
+        } else if (!visible && pictureShown_) {
+            say("picture: hidden");
+        }
+        pictureShown_ = visible;
+    }
 
     void showSelection(int) override { say("page: 0"); }
     void showPageText(const player::PageText& page, bool) override {
@@ -145,9 +179,16 @@ class TextView : public player::PlayerView {
         say(std::string(json ? "protocol-json: " : "protocol: ") + path);
     }
     void endProgram() override { ended = true; }
+    void showHelp(const std::vector<std::string>& lines) override {
+        say("help: shown");
+        for (const auto& line : lines) say("? " + line);
+    }
+    void hideHelp() override { say("help: hidden"); }
 
   private:
     std::string status_;
+    bool inShow_ = false;        // a slide is on screen
+    bool pictureShown_ = false;  // a picture is on screen
 };
 
 void show(const player::LessonPlayer& player) {
@@ -159,11 +200,79 @@ void show(const player::LessonPlayer& player) {
         say("field " + std::to_string(i) + ": " + player.answer(i));
 }
 
+// The slide show's timer, ticked by "slide tick" while it runs.
+class HandTimer : public player::SlideTimer {
+  public:
+    bool running = false;
+    bool escape = false;
+    bool escapeHeld() override { return escape; }
+    void startSlideTimer(int intervalMs) override {
+        running = true;
+        say("timer: " + std::to_string(intervalMs));
+    }
+    void stopSlideTimer() override {
+        if (running) say("timer: off");
+        running = false;
+    }
+};
+
+// Clicks the first line of the shown page that contains `text`; false when none does.
+bool clickLinkLine(player::LessonPlayer& player, const std::string& text) {
+    const std::string& page = player.pageText();
+    int number = 0;
+    for (const auto& span : lesson::splitLines(page)) {
+        ++number;
+        const std::string line(lesson::lineText(page, span));
+        if (line.find(text) == std::string::npos) continue;
+        player.clickLine(line, number);
+        return true;
+    }
+    return false;
+}
+
 std::optional<int> number(std::string_view text) {
     int value = 0;
     const char* end = text.data() + text.size();
     if (text.empty() || std::from_chars(text.data(), end, value).ptr != end) return std::nullopt;
     return value;
+}
+
+struct KeyStroke {
+    player::Key key;
+    player::Modifier modifier;
+};
+
+// "F1".."F12", "pagedown", "pageup", "escape", each with the prefixes "shift+", "ctrl+" or
+// "alt+" (lower case); Shift or Ctrl alone is a modifier of its own, any mix is another.
+std::optional<KeyStroke> keyStroke(std::string_view name) {
+    bool shift = false, ctrl = false, alt = false;
+    for (;;) {
+        if (name.rfind("shift+", 0) == 0) {
+            shift = true;
+            name.remove_prefix(6);
+        } else if (name.rfind("ctrl+", 0) == 0) {
+            ctrl = true;
+            name.remove_prefix(5);
+        } else if (name.rfind("alt+", 0) == 0) {
+            alt = true;
+            name.remove_prefix(4);
+        } else {
+            break;
+        }
+    }
+    const int count = int(shift) + int(ctrl) + int(alt);
+    const player::Modifier modifier = count == 0         ? player::Modifier::None
+                                      : count > 1 || alt ? player::Modifier::Other
+                                      : shift            ? player::Modifier::Shift
+                                                         : player::Modifier::Ctrl;
+    if (name == "pagedown") return KeyStroke{player::Key::PageDown, modifier};
+    if (name == "pageup") return KeyStroke{player::Key::PageUp, modifier};
+    if (name == "escape") return KeyStroke{player::Key::Escape, modifier};
+    if (name.size() < 2 || name[0] != 'f') return std::nullopt;
+    const auto n = number(name.substr(1));
+    if (!n || *n < 1 || *n > 12) return std::nullopt;
+    return KeyStroke{static_cast<player::Key>(static_cast<int>(player::Key::F1) + *n - 1),
+                     modifier};
 }
 
 // The line of the list page that carries page N's title.
@@ -175,7 +284,7 @@ std::string titleLine(const player::LessonPlayer& player, int page) {
 
 // Runs one command; false with a message for a usage error.
 bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedDialogs& dialogs,
-                std::string& error) {
+                HandTimer& timer, std::string& error) {
     const auto blank = line.find(' ');
     const std::string word = line.substr(0, blank);
     const std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
@@ -205,44 +314,40 @@ bool runCommand(const std::string& line, player::LessonPlayer& player, ScriptedD
         player.Button8Click();
     } else if (word == "beenden") {
         player.Button7Click();
+    } else if (word == "hilfe") {
+        player.Button1Click();
     } else if (word == "answer") {
         dialogs.answers.push_back(rest);
     } else if (word == "show") {
         show(player);
-    } else if (word == "key") {
-        std::string name = rest;
-        bool shift = false;
-        if (name.rfind("shift+", 0) == 0) {
-            shift = true;
-            name = name.substr(6);
-        } else if (name.rfind("ctrl+", 0) == 0) {
-            name = name.substr(5);
+    } else if (word == "link") {
+        if (rest.empty()) return error = "link needs a text of the line: " + line, false;
+        if (!clickLinkLine(player, rest)) say("link: no line with " + rest);
+    } else if (word == "slide") {
+        if (rest == "next") {
+            player.Label1Click();
+        } else if (rest == "prev") {
+            player.Label2Click();
+        } else if (rest == "pause") {
+            player.Label3Click();
+        } else if (rest == "stop") {
+            player.Image1DblClick();
+        } else if (rest == "tick" || rest == "escape") {
+            timer.escape = rest == "escape";
+            if (timer.running) player.Timer2Timer();
+            timer.escape = false;
+        } else {
+            return error = "slide takes next, prev, pause, stop, tick or escape: " + line, false;
         }
-        const std::string lower = lesson::asciiLowerCase(name);
-        if (lower == "pagedown") {
-            player.Label20Click();
-        } else if (lower == "pageup") {
-            player.Label21Click();
-        } else if (lower.rfind("enter ", 0) == 0) {
+    } else if (word == "key") {
+        const auto lower = lesson::asciiLowerCase(rest);
+        if (lower.rfind("enter ", 0) == 0) {
             const auto field = number(lower.substr(6));
             if (!field || *field < 1 || *field > lesson::kMaxGaps)
                 return error = "answer field out of range (1 to 20): " + line, false;
             player.enterInField(*field);
-        } else if (lower == "f2") {
-            if (shift)
-                player.childJumpFirst();
-            else
-                player.childJumpLast();
-        } else if (lower == "f9") {
-            player.childJumpInput();
-        } else if (lower == "f11") {
-            player.screenCorrection();
-        } else if (lower == "f12") {
-            player.calculatorKey();
-        } else if (lower == "escape" ||
-                   (lower.size() >= 2 && lower[0] == 'f' && number(lower.substr(1)) &&
-                    *number(lower.substr(1)) >= 1 && *number(lower.substr(1)) <= 12)) {
-            // Keys of pictures, printing and media: nothing of them plays without windows.
+        } else if (const auto stroke = keyStroke(lower)) {
+            player.keyUp(stroke->key, stroke->modifier);
         } else {
             return error = "unknown key: " + rest, false;
         }
@@ -293,8 +398,11 @@ int run(const CommandArgs& args) {
 
     ScriptedDialogs dialogs;
     TextView view;
+    HandTimer timer;
     player::LessonPlayer player(startup, view, dialogs);
+    view.player = &player;
     player.setInputDialogs(&dialogs);
+    player.setSlideTimer(&timer);
     if (clock) player.setClock([stamp = *clock] { return stamp; });
     if (seed) player.seed(*seed);
     if (!player.openLesson(fs::absolute(lessonPath, ec).string()))
@@ -305,7 +413,7 @@ int run(const CommandArgs& args) {
     while (!view.ended && std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line.front() == '#') continue;
-        if (!runCommand(line, player, dialogs, error)) {
+        if (!runCommand(line, player, dialogs, timer, error)) {
             std::fflush(stdout);
             return fail("play", error, kExitUsage);
         }

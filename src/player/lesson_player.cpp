@@ -13,6 +13,7 @@
 #include "platform/user_dialogs.h"
 #include "player/media_control.h"
 #include "player/texts.h"
+#include "script/draw_context.h"
 
 namespace textaria::player {
 
@@ -28,7 +29,9 @@ bool isArchiveName(const std::string& name) {
 
 LessonPlayer::LessonPlayer(lesson::StartupState& startup, PlayerView& view,
                            platform::UserDialogs& dialogs)
-    : startup_(startup), view_(view), dialogs_(dialogs) {}
+    : startup_(startup), view_(view), dialogs_(dialogs) {
+    graphicsTextSize_ = script::standardGraphicsTextSize({});
+}
 
 const std::string& LessonPlayer::answer(int field) const {
     static const std::string none;
@@ -79,7 +82,7 @@ void LessonPlayer::clearForLoad(bool keepFontChange) {
     endExternalViewer();
     stopPageMedia();
     view_.hideSideList();
-    view_.showPicturePanel(false);
+    hidePicture();
     setNavigation(false, false, false);
     view_.setCounter({});
     view_.setStatus({});
@@ -129,6 +132,7 @@ void LessonPlayer::Button3Click() {
     }
 
     s_.scriptOption = false;
+    hideHelp();
     if (!dialogs_.askYesNo(lesson::texts::kLoadQuestion, lesson::texts::kQuestionCaption)) return;
     startup_.facts.ArchiveAppended = false;
     startup_.appendedArchivePath.clear();
@@ -355,12 +359,15 @@ void LessonPlayer::showListPage() {
 }
 
 void LessonPlayer::clickLine(const std::string& line, int lineNumber) {
-    if (!s_.LessonOpen && !s_.SelectionArchive) return;
-    if (s_.SelectionArchive && !s_.ProjectOpen && s_.ListShown) {
+    const bool lessonOrMenu = s_.LessonOpen || s_.SelectionArchive;
+    if (lessonOrMenu && s_.SelectionArchive && !s_.ProjectOpen && s_.ListShown) {
         s_.SelectionLine = lineNumber;
         pickProject(line);
-    } else if (s_.ListMode && !s_.PageShown) {
+    } else if (lessonOrMenu && s_.ListMode && !s_.PageShown) {
         chooseFromList(line);
+    } else if (s_.PageShown && (s_.CurrentPage >= 1 || !s_.ListMode)) {
+        // A page of the lesson or a single text: the line's links.
+        runPageLinks(line);
     }
 }
 
@@ -396,16 +403,18 @@ void LessonPlayer::Button8Click() {
             return;
         case ListStep::NoPageList:
             endExternalViewer();
+            hideHelp();
             dialogs_.information(lesson::texts::kNoPageList);
             return;
         case ListStep::ShowList:
             break;
     }
     endExternalViewer();
+    hideHelp();
     if (!s_.SelectionArchive) s_.ListShown = true;
     stopPageMedia();
     view_.hideSideList();
-    view_.showPicturePanel(false);
+    hidePicture();
     setNavigation(false, false, false);
     s_.pages = lesson::splitPages(lessonText_);
     showListPage();
@@ -421,7 +430,7 @@ void LessonPlayer::showSelection() {
     s_.resetPage();
     s_.scriptOption = false;
     view_.hideSideList();
-    view_.showPicturePanel(false);
+    hidePicture();
     stopPageMedia();
     endExternalViewer();
     setNavigation(false, false, false);

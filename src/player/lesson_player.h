@@ -16,11 +16,14 @@
 #include "lesson/project_list.h"
 #include "lesson/startup_facts.h"
 #include "player/evaluation.h"
+#include "player/key_map.h"
+#include "player/picture_panel.h"
 #include "player/player_state.h"
 #include "player/player_view.h"
 #include "player/print_jobs.h"
 #include "player/protocol_json.h"
 #include "player/questionnaire.h"
+#include "player/slide_show.h"
 #include "player/test_protocol.h"
 
 namespace textaria::platform {
@@ -28,7 +31,8 @@ class UserDialogs;
 }
 namespace textaria::script {
 class InputDialogs;
-}
+struct DrawingContext;
+}  // namespace textaria::script
 
 namespace textaria::player {
 
@@ -46,6 +50,10 @@ class LessonPlayer {
     void setInputDialogs(script::InputDialogs* dialogs) { inputDialogs_ = dialogs; }
     void setClock(Clock clock) { clock_ = std::move(clock); }
     void setPrinter(PagePrinter* printer) { printer_ = printer; }
+    void setSlideTimer(SlideTimer* timer) { slideTimer_ = timer; }
+    // The script graphics whose text size F10 changes; without them the player keeps a size
+    // of its own.
+    void setScriptDrawing(script::DrawingContext* drawing) { drawing_ = drawing; }
     // Every random choice (the letters of protocol names) repeats for the same seed.
     void seed(std::uint64_t seed) { letters_ = seededLetterSource(seed); }
 
@@ -56,8 +64,8 @@ class LessonPlayer {
     const std::string& pageText() const { return pageText_; }
     const std::string& answer(int field) const;
     bool capsLockOn() const { return s_.ChildMode && s_.capsLock; }
-    // The slide show owns this flag; the player only reads it for its refusals.
-    void setSlideShowRunning(bool running) { s_.slideShowRunning = running; }
+    const PictureState& pictures() const { return pictures_; }
+    const SlideShow& slideShow() const { return slides_; }
 
     // Loading.
     void Button3Click();                          // "Laden" / "Auswahl"
@@ -84,7 +92,6 @@ class LessonPlayer {
 
     // Answers and evaluation.
     void setAnswer(int field, const std::string& text);  // field 1-based
-    void enterInField(int field);                        // Enter in an answer field
     void Button6Click();                                 // "Bewerten"
     void Button5Click();                                 // "Lücken"
     void Button7Click();                                 // "Beenden"
@@ -99,6 +106,28 @@ class LessonPlayer {
     void printSlides(const std::string& slideBase);  // Shift F6, during a slide show
     double pictureScale() const { return pictureScale_; }
     void setPictureScale(double scale) { pictureScale_ = scale; }
+
+    // Pictures (lesson_player_pictures.cpp).
+    void togglePicture();       // F1
+    void pictureWithoutZoom();  // F3
+    void askPictureZoom();      // F4
+    // The window's size and scaling, for the panel's layout.
+    void setPictureRoom(const PictureRoom& room) { room_ = room; }
+    // The learner dragged the picture panel: the next picture opens there.
+    void picturePanelMoved(PixelPoint at);
+
+    // The slide show (lesson_player_slides.cpp).
+    void Label1Click();     // "[ >> ]"
+    void Label2Click();     // "[ << ]"
+    void Label3Click();     // "[  ||  ]"
+    void Timer2Timer();     // a tick of the automatic show
+    void Image1DblClick();  // halts or resumes an automatic show
+    void askPrintSlides();  // Shift F6
+    // The keys of the main window: a released key, and Enter pressed in an answer field.
+    void keyUp(Key key, Modifier modifier);
+    void enterInField(int field);
+    void Button1Click();  // "Hilfe"
+    int graphicsTextSize() const;
 
     // Closing the window: nothing of the lesson may stay behind.
     void close();
@@ -142,6 +171,27 @@ class LessonPlayer {
     void printTextSheets();
     bool printPictureAsShown(const std::string& path);
     lesson::ListMode listMode() const;
+    // Pictures and links.
+    bool showPictureFile(const std::string& path);
+    bool displayPictureFile(const std::string& path, const std::string& captionLine,
+                            const std::string& dragLine, const std::string& caption,
+                            const std::string& next = {});
+    PictureLayout pictureLayout(const std::string& path) const;
+    void hidePicture();
+    void runPageLinks(const std::string& line);
+    void pictureLink(const std::string& name);
+    void externalLink(const std::string& name);
+    bool pagePictureShown() const;
+    // The slide show.
+    void startSlideShow(const std::string& name);
+    // Shows slide `index`; `withSound` false shows it anew (zoom, print) without its sound.
+    void showSlide(int index, bool withSound = true);
+    void endSlideShow();
+    void volumeIfAltHeld();
+    KeyFacts keyFacts() const;
+    void hideHelp();
+    void stepGraphicsTextSize(int step);
+    void toggleFullScreen();
 
     lesson::StartupState& startup_;
     PlayerView& view_;
@@ -168,6 +218,16 @@ class LessonPlayer {
     std::vector<std::string> shownPlainLines_;  // the protocol, when the page view shows it
     std::string shownPicture_;                  // the picture in the picture panel
     double pictureScale_ = kStartPictureScale;
+
+    PictureState pictures_;
+    PictureRoom room_;
+    std::string pagePicture_;   // the page's own picture, from its media line
+    std::string linkPicture_;   // the picture a link opened
+    std::string linkExternal_;  // the file a link opened with its associated program
+    SlideShow slides_;
+    SlideTimer* slideTimer_ = nullptr;
+    script::DrawingContext* drawing_ = nullptr;
+    int graphicsTextSize_ = 0;  // without script graphics
 };
 
 }  // namespace textaria::player

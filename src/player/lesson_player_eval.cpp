@@ -16,15 +16,6 @@ void LessonPlayer::setAnswer(int field, const std::string& text) {
     answers_[static_cast<std::size_t>(field - 1)] = text;
 }
 
-void LessonPlayer::enterInField(int field) {
-    if (s_.QuestionnairePage && field == 1) {
-        s_.PickedText = std::string(lesson::trim(answer(1)));
-        return;
-    }
-    const int next = field >= lesson::kMaxGaps ? 1 : field + 1;
-    if (next <= gapTable_.GapCount()) view_.focusField(next);
-}
-
 int LessonPlayer::questionnaireLevels() const { return s_.levels.levels(); }
 
 void LessonPlayer::askQuestionnaireAnswer() {
@@ -45,6 +36,7 @@ void LessonPlayer::Button6Click() {
         return;
     }
     endExternalViewer();
+    hideHelp();
     if (step == EvaluateStep::AlreadyEvaluated) {
         dialogs_.information(texts::kAlreadyEvaluated);
         return;
@@ -166,6 +158,7 @@ void LessonPlayer::Button7Click() {
         dialogs_.information(texts::kSlideShowRunning);
         return;
     }
+    hideHelp();
     endExternalViewer();
     if (!s_.TestMode) {
         if (!dialogs_.askYesNo(texts::kEndProgram, platform::kQuestionCaption)) return;
@@ -174,7 +167,7 @@ void LessonPlayer::Button7Click() {
         return;
     }
     stopPageMedia();
-    view_.showPicturePanel(false);
+    hidePicture();
     view_.hideSideList();
     gapTable_ = {};
     answers_.fill({});

@@ -34,6 +34,8 @@ void LessonPlayer::resetPageOptions() {
     s_.calculatorClearsOption = false;
     s_.scriptOption = false;
     s_.limitedListening = false;
+    s_.coordinateSystemPage = false;
+    s_.scriptPicture = false;
 }
 
 void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_view body) {
@@ -45,6 +47,8 @@ void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_
     s_.calculatorClearsOption = options.has(Marker::CalculatorClears);
     s_.scriptOption = options.has(Marker::Script);
     s_.limitedListening = options.has(Marker::LimitedSound);
+    s_.coordinateSystemPage = s_.scriptOption && options.has(Marker::ScriptGraphic);
+    s_.scriptPicture = options.has(Marker::KeepPicture);
 }
 
 void LessonPlayer::ShowPage(int n) {
@@ -62,8 +66,11 @@ void LessonPlayer::ShowPage(int n) {
     s_.readingPage = false;
     s_.hasAnswerFields = false;
     view_.hideSideList();
-    view_.showPicturePanel(false);
+    hidePicture();
     shownPicture_.clear();
+    pagePicture_.clear();
+    linkPicture_.clear();
+    pictures_.PicturePanelOn = false;
     gapTable_ = {};
     answers_.fill({});
     savedAnswers_.clear();
@@ -148,10 +155,15 @@ void LessonPlayer::prepareAnswerFields(const lesson::PreparedPage& page) {
 
 void LessonPlayer::startPageMedia(const lesson::MediaLine& media, bool keepPicture) {
     const std::string picture = media.picture.empty() ? "" : lessonFilePath(media.picture);
-    if (fileExists(picture) && view_.showPicture(picture))
-        shownPicture_ = picture;
-    else
-        view_.showPicturePanel(keepPicture);
+    if (fileExists(picture) && showPictureFile(picture)) {
+        pagePicture_ = picture;
+    } else if (keepPicture) {
+        // The page's script draws into the panel: it counts as the page's picture.
+        view_.showPicturePanel(true);
+        pictures_.panelShown = pictures_.PicturePanelOn = true;
+    } else {
+        hidePicture();
+    }
     if (!media_) return;
     const std::string sound = media.sound.empty() ? "" : lessonFilePath(media.sound);
     if (fileExists(sound)) {
@@ -200,10 +212,13 @@ void LessonPlayer::showSingleText() {
     endExternalViewer();
     const std::string picture = lessonFilePath(s_.LessonBaseName + ".jpg");
     shownPicture_.clear();
-    if (fileExists(picture) && view_.showPicture(picture))
-        shownPicture_ = picture;
+    pagePicture_.clear();
+    linkPicture_.clear();
+    pictures_.PicturePanelOn = false;
+    if (fileExists(picture) && showPictureFile(picture))
+        pagePicture_ = picture;
     else
-        view_.showPicturePanel(false);
+        hidePicture();
     if (media_) {
         const std::string sound = lessonFilePath(s_.LessonBaseName + ".mp3");
         if (fileExists(sound)) {
@@ -261,6 +276,7 @@ void LessonPlayer::Button13Click() {
         dialogs_.information(texts::kFontChangeOnlyInTextPages);
         return;
     }
+    hideHelp();
     const auto typed = dialogs_.inputBox(texts::kFontChangeTitle, texts::kFontChangePrompt,
                                          s_.lastFontChangeInput);
     if (!typed) return;
@@ -280,6 +296,7 @@ void LessonPlayer::screenCorrection() {
         dialogs_.information(lesson::texts::kRescaleOnlyAfterSelection);
         return;
     }
+    hideHelp();
     endExternalViewer();
     if (!dialogs_.askYesNo(lesson::texts::kRescaleQuestion)) return;
     stopPageMedia();

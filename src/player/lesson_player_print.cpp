@@ -35,6 +35,7 @@ void LessonPlayer::Button4Click() {
     }
     if (s_.TestMode) return;
     endExternalViewer();
+    hideHelp();
     if (pageTextEmpty()) {
         dialogs_.information(texts::kNoText);
         return;
@@ -60,8 +61,7 @@ void LessonPlayer::printProtocol() {
 }
 
 bool LessonPlayer::printPictureAsShown(const std::string& path) {
-    if (!view_.showPicture(path)) return false;
-    shownPicture_ = path;
+    if (!showPictureFile(path)) return false;
     const std::string counter =
         s_.LessonOpen ? pageCounterText(s_.CurrentPage, s_.PageCount) : std::string();
     printer_->printPicture(path, pictureScale_, pictureCaption(pictureName(path), counter));
@@ -71,7 +71,7 @@ bool LessonPlayer::printPictureAsShown(const std::string& path) {
 void LessonPlayer::printShownPicture() {
     if (!printer_ || s_.TestMode || !isFile(shownPicture_)) return;
     pictureScale_ = kLargePictureScale;
-    if (!view_.showPicture(shownPicture_)) return;
+    if (!showPictureFile(shownPicture_)) return;
     if (!printer_->choosePrinter()) return;
     printPictureAsShown(shownPicture_);
 }
@@ -96,8 +96,8 @@ void LessonPlayer::PrintTextAndPicture() {
     if (picture.empty()) {
         for (const std::string& name : pictureLinkFiles(pageText_)) {
             const std::string path = lessonFilePath(name);
-            if (isFile(path) && view_.showPicture(path)) {
-                picture = shownPicture_ = path;
+            if (isFile(path) && showPictureFile(path)) {
+                picture = path;
                 break;
             }
         }
@@ -108,7 +108,6 @@ void LessonPlayer::PrintTextAndPicture() {
 
 void LessonPlayer::printSlides(const std::string& slideBase) {
     if (!printer_ || s_.TestMode || !s_.slideShowRunning) return;
-    if (!dialogs_.askYesNo(texts::kPrintAllSlides)) return;
     pictureScale_ = kLargePictureScale;
     if (!printer_->choosePrinter()) return;
     for (int slide = 1;; ++slide) {

@@ -54,7 +54,9 @@ struct PlayerState {
     bool calculatorOption = false;        // "%": the calculator may be opened
     bool calculatorClearsOption = false;  // "%%": its variables start at 0 from an answer field
     bool scriptOption = false;
-    bool limitedListening = false;  // "|"
+    bool limitedListening = false;      // "|"
+    bool coordinateSystemPage = false;  // "@" with "@@": the script's graphic is the picture
+    bool scriptPicture = false;         // "*": the script draws the page's picture
     bool readingPage = false;
     bool hasAnswerFields = false;
     bool PageEvaluated = false;
@@ -67,6 +69,10 @@ struct PlayerState {
     std::string lastFontChangeInput = "0";
 
     bool slideShowRunning = false;  // owned by the slide show; read here for the refusals
+
+    // The main window.
+    bool HelpShown = false;          // the help memo is in front
+    bool fullScreenToggled = false;  // F8 turned the window from its start form
 
     NavigationState navigation() const;
     // Clears the page state the way loading another lesson does.

@@ -11,6 +11,7 @@
 #include "lesson/markup_text.h"
 #include "platform/styled_text.h"
 #include "platform/user_dialogs.h"
+#include "player/picture_panel.h"
 
 namespace textaria::player {
 
@@ -74,6 +75,10 @@ class PlayerView {
     virtual bool showPicture(const std::string& /*path*/) { return false; }
     // The picture panel without a picture file (a script draws into it), or hidden.
     virtual void showPicturePanel(bool /*visible*/) {}
+    // A picture laid out by the player; false when it cannot be read (the panel stays hidden).
+    virtual bool displayPicture(const PictureDisplay& picture) { return showPicture(picture.path); }
+    // The slide-show panel with "[ >> ]", "[ << ]" and "[  ||  ]".
+    virtual void showSlidePanel(bool /*visible*/) {}
 
     // The file dialog of "Laden"; nothing when cancelled.
     virtual std::optional<std::string> askLessonFile(const std::string& /*startFolder*/) {
@@ -85,6 +90,13 @@ class PlayerView {
     virtual void openCalculator(int /*field*/, bool /*clearVariables*/) {}
     // F11: rescales the window with the correction factor K.
     virtual void rescale(double /*k*/) {}
+    // The help memo in front of the page view, or hidden.
+    virtual void showHelp(const std::vector<std::string>& /*lines*/) {}
+    virtual void hideHelp() {}
+    // Ctrl F1: the script editor window, modally.
+    virtual void openScriptEditor() {}
+    // F8: the window over the whole screen, or the normal maximised window.
+    virtual void setFullScreen(bool /*fullScreen*/) {}
     // Prints the page view (the test protocol).
     virtual void printPageView() {}
     // Events a front end may want to report.

@@ -5,6 +5,9 @@ namespace textaria::player::texts {
 
 // The calculator from the lesson page.
 inline constexpr const char* kCalculatorLocked = " Taschenrechner gesperrt ! ";
+// F4 on a page whose picture is the script's coordinate system.
+inline constexpr const char* kNoZoomOnCoordinates =
+    "Grafik-Zoom bei Koordinaten-Systemen nicht möglich !";
 
 // Paging.
 inline constexpr const char* kEvaluateFirst = "Bitte zuerst <<Bewerten>> ausführen!";
@@ -41,6 +44,61 @@ inline constexpr const char* kFontChangePrompt =
     "\r    \r Hinweis: Die Schriftänderungen erfolgen nur  \r in Textseiten, aber NICHT in "
     "Auswahlmenüs.   "
     "\r  ";
+
+// The help memo of "Hilfe": the boxed title, the command lines (groups of buttons, function
+// keys and page labels, separated by an empty line) and the description.
+inline constexpr const char* kHelpButton = "Hilfe";
+inline constexpr const char* kHelpTitle[] = {
+    "  +----------------------------------------------------+",
+    "  |    T E X T A R I A    -    Lückentexte am PC       |",
+    "  +----------------------------------------------------+",
+};
+inline constexpr const char* kHelpCommands[] = {
+    "  <Hilfe>      Hilfstext ein-/ausblenden",
+    "  <Schrift>    Änderung der Text-Schriftgröße",
+    "  <Liste>      Titelseite einer Textliste anzeigen",
+    "  <Drucken>    Den Text ausdrucken",
+    "  <Lücken>     Lückenantworten ein-/ausblenden",
+    "  <Bewerten>   Den Lückentext bewerten",
+    "  <Beenden>    Programm beenden",
+    "",
+    "  <F12>        Taschenrechner einblenden",
+    "  <F11>        Skalierung des Programmformulares",
+    "  <F10>        Änderung der Grafik-Schriftgröße",
+    "               (<F10>, <Shift F10>, <Strg F10>)",
+    "  <F9>         Im Kindermodus: Sprung zu einer Seite",
+    "  <F8>         unbelegt",
+    "  <F7>         Mediaplayer ein-/ausblenden",
+    "  <F6>         Text und Grafik ausdrucken (auf verschiedenen Seiten)",
+    "  <Strg F6>    Text und Grafik ausdrucken (auf einer Seite)",
+    "  <Shift F6>   Alle Grafiken einer Diashow ausdrucken",
+    "  <F5>         Nur eine Grafik ausdrucken",
+    "  <F3,F4>      Größe der Grafik ändern (normal, groß)",
+    "  <F2>         Im Kindermodus: Sprung zur letzten Seite",
+    "  <Shift F2>   Im Kindermodus: Sprung zur ersten Seite",
+    "  <F1>         Grafik ein-/ausblenden",
+    "",
+    "  [Dn]         Zur nachfolgenden Seite",
+    "  [Up]         Zur vorangehenden Seite",
+    "  [Rep]        Wiederholung einer Seite",
+};
+inline constexpr const char* kHelpDescription[] = {
+    "  TEXTARIA zeigt eine Lektion Seite für Seite. Die Antworten",
+    "  werden in die Felder über den Lücken getippt oder aus einer",
+    "  Wortliste übernommen; <Bewerten> vergleicht sie mit den",
+    "  Lösungen und zählt die richtigen Werte.",
+    "",
+    "  Übungsmodus: Die Seiten lassen sich frei vor- und zurück-",
+    "  blättern, mit [Rep] neu bearbeiten und ausdrucken.",
+    "",
+    "  Testmodus: Es geht nur vorwärts; jede Seite muss zuerst",
+    "  bewertet werden, gedruckt wird nicht. <Beenden> fragt nach",
+    "  dem Namen und legt das Testprotokoll an.",
+    "",
+    "  Ohne Maus: <Tab> wechselt zwischen Feldern und Schaltflächen,",
+    "  <Enter> springt ins nächste Antwortfeld oder drückt die",
+    "  gewählte Schaltfläche, <Bild ab>/<Bild auf> blättern.",
+};
 
 // Evaluation ("Bewerten", "Lücken").
 inline constexpr const char* kStatusOf = " von ";
@@ -114,8 +172,34 @@ inline constexpr const char* kQuitButton = "Quit";
 inline constexpr const char* kPressPlayFirst = "Zuerst PLAY drücken !";
 inline constexpr const char* kPressRecFirst = "Zuerst REC drücken !";
 
-// Names and descriptions a screen reader announces for the main window's controls; the
-// descriptions of buttons and page labels say what the help text says of them.
+// Pictures and the slide show.
+inline constexpr const char* kPictureCaptionLine =
+    "<F1> = Ein/Aus   <F3,F4> = Bildgröße  <F5> = Drucken";
+inline constexpr const char* kPictureDragLine = "[Bild hier verschieben]";
+inline constexpr const char* kPictureZoomTitle = "Grafik-Zoom";
+inline constexpr const char* kPictureZoomPrompt = "0 = No Zoom (default)\r1, 2, 3 = Quick Zoom \r ";
+inline constexpr const char* kPictureZoomDefault = "0";
+inline constexpr const char* kSlideShowQuestionCaption = " Diashow manuell abspielen ? ";
+inline constexpr const char* kSlideShowQuestion = "[Ja] = manuell\r[Nein] = automatisch";
+inline constexpr const char* kSlideTimeTitle = "Darbietungszeit der Bilder";
+inline constexpr const char* kSlideTimePrompt = "(3 bis 9 Sekunden)";
+inline constexpr const char* kSlideTimeDefault = "6";
+inline constexpr const char* kManualShowSounds =
+    "Diashow:  [ >> ], [ << ], [ || ].  [F5] = Print.  [Alt] = Lautstärke.";
+inline constexpr const char* kManualShowSilent =
+    "Diashow:  [ >> ], [ << ], [ || ].  [F5] = Print.  [Shift F6] = Allprint.";
+inline constexpr const char* kAutomaticShowSounds =
+    "Automatische Diashow. <Alt> = Lautstärke. <Esc> = Ende.";
+inline constexpr const char* kAutomaticShowSilent =
+    "<Bild doppelt anklicken> = Stop/Start. <Esc> = Ende.";
+inline constexpr const char* kSlideCaptionSize = " / <F3,F4> = Bildgröße";
+inline constexpr const char* kLastSlide = " / <Letztes Bild>";
+inline constexpr const char* kSlideForward = "[ >> ]";
+inline constexpr const char* kSlideBack = "[ << ]";
+inline constexpr const char* kSlidePause = "[  ||  ]";
+
+// Names and descriptions a screen reader announces for the main window's controls; buttons and
+// page labels are described by their line of the help text (help_text.h).
 inline constexpr const char* kAccessibleWindow = "Textaria";
 inline constexpr const char* kAccessibleWindowDescription = "Lückentext-Lernprogramm";
 inline constexpr const char* kAccessibleGap = "Lücke ";  // + number 1 .. 20
@@ -123,6 +207,7 @@ inline constexpr const char* kAccessiblePage = "Seite";
 inline constexpr const char* kAccessibleListPage = "Titelseite der Textliste";
 inline constexpr const char* kAccessibleProtocol = "Testresultat";
 inline constexpr const char* kAccessibleStatus = "Status";
+inline constexpr const char* kAccessibleHelp = "Hilfe";
 inline constexpr const char* kAccessibleCounter = "Seitenzähler";
 inline constexpr const char* kAccessiblePicture = "Bild";
 inline constexpr const char* kAccessibleWordList = "Wortliste";
@@ -131,15 +216,6 @@ inline constexpr const char* kAccessibleMediaPanel = "Mediaplayer";
 inline constexpr const char* kAccessibleSoundPosition = "Position des Tons";
 inline constexpr const char* kAccessibleRecordedSeconds = "Aufgenommene Sekunden";
 inline constexpr const char* kDescribeLoad = "Eine Lektion laden";
-inline constexpr const char* kDescribeList = "Titelseite einer Textliste anzeigen";
-inline constexpr const char* kDescribeEvaluate = "Den Lückentext bewerten";
-inline constexpr const char* kDescribeGaps = "Lückenantworten ein-/ausblenden";
-inline constexpr const char* kDescribeFont = "Änderung der Text-Schriftgröße";
-inline constexpr const char* kDescribePrint = "Den Text ausdrucken";
-inline constexpr const char* kDescribeEnd = "Programm beenden";
-inline constexpr const char* kDescribeDown = "Zur nachfolgenden Seite";
-inline constexpr const char* kDescribeUp = "Zur vorangehenden Seite";
-inline constexpr const char* kDescribeRepeat = "Wiederholung einer Seite";
 inline constexpr const char* kDescribeRecord = "Aufnahme starten";
 inline constexpr const char* kDescribePlayStop = "Aufnahme abspielen oder anhalten";
 inline constexpr const char* kDescribeQuit = "Rekorder schließen";

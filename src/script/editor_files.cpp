@@ -8,6 +8,7 @@
 #include "calc/numeric_text.h"
 #include "platform/codepage.h"
 #include "platform/document_file.h"
+#include "platform/rtf_writer.h"
 #include "platform/styled_text.h"
 
 namespace textaria::script {
@@ -49,6 +50,29 @@ std::string scriptFileBytes(std::string_view utf8Text) {
         }
     }
     return platform::utf8ToCp1252(crlf);
+}
+
+std::string scriptRtfBytes(std::string_view utf8Text) {
+    platform::StyledText styled;
+    platform::CharFormat format;
+    format.fontName = "Courier New";
+    format.bold = true;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t end = utf8Text.find_first_of("\r\n", start);
+        platform::Paragraph paragraph;
+        platform::appendRun(paragraph, utf8Text.substr(start, end - start), format);
+        styled.paragraphs.push_back(std::move(paragraph));
+        if (end == std::string_view::npos) break;
+        if (utf8Text[end] == '\r' && end + 1 < utf8Text.size() && utf8Text[end + 1] == '\n') ++end;
+        start = end + 1;
+    }
+    return platform::writeRtf(styled);
+}
+
+std::string scriptBytesFor(const std::string& path, std::string_view utf8Text) {
+    const std::string extension = calc::toLowerAscii(fs::path(path).extension().string());
+    return extension == ".rtf" ? scriptRtfBytes(utf8Text) : scriptFileBytes(utf8Text);
 }
 
 bool writeFileReplacing(const std::string& path, std::string_view bytes) {

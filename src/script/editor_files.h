@@ -19,6 +19,12 @@ ScriptFileLoad loadScriptFile(const std::string& path);
 // The bytes of a script file: code page 1252, lines ended by CR LF.
 std::string scriptFileBytes(std::string_view utf8Text);
 
+// The bytes of a ".rtf" script: one paragraph per line in the editor's font, so that word
+// processors and our own reader give back the same lines.
+std::string scriptRtfBytes(std::string_view utf8Text);
+// What a script is saved as: rich text for the extension ".rtf" (any case), else plain text.
+std::string scriptBytesFor(const std::string& path, std::string_view utf8Text);
+
 // Writes the bytes to a temporary name beside the file and renames it; false when it failed
 // (nothing of a half-written file is left).
 bool writeFileReplacing(const std::string& path, std::string_view bytes);

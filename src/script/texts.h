@@ -83,6 +83,16 @@ inline constexpr const char* kShiftF9Free = "<Shift F9> derzeit unbelegt !";
 inline constexpr const char* kSpecialCharacters = "´ ' – ± • · × ¼ ½ ¾ ¶ ";
 inline constexpr const char* kSelectTemplate =
     "select((1) Wiederholen  (0) Zurück: s,1)\nifeq(s,1,start1)\nifeq(s,0,start0)\n ";
+// A lesson's click check on the drawing.
+inline constexpr const char* kRightClick = "<< RICHTIGER Klick in die Grafik >>";
+inline constexpr const char* kWrongClick = "<< FALSCHER Klick in die Grafik >>";
+// The search panel: its menu entry and what "Aktion" reports.
+inline constexpr const char* kSearchMenu = "Suchen/Ersetzen";
+inline constexpr const char* kSearchNoText = "Kein Suchtext";
+inline constexpr const char* kSearchFound = "Gefunden";
+inline constexpr const char* kSearchNotFound = "Nicht gefunden";
+inline constexpr const char* kSearchCounted = " gefunden";  // after the number
+inline constexpr const char* kSearchReplaced = " ersetzt";  // after the number
 inline constexpr const char* kNormalDensityLine = "y = exp(-z*z/2)/sqrt(2*pi)";
 
 // Names a screen reader announces for the cells of the data entry dialog (+ number) and the

@@ -43,7 +43,7 @@ TEST_F(DemoLesson, ListPageShowsHeadingAndTitlesInListColours) {
     EXPECT_TRUE(text.contains(u8("   Auswahl anzeigen mit <Liste>.  ")));
     EXPECT_TRUE(text.contains(u8("   05, Wörter wählen")));
     EXPECT_FALSE(text.contains(u8("#00")));
-    EXPECT_EQ(w.counter(), u8("[ 0 / 9 ]"));
+    EXPECT_EQ(w.counter(), u8("[ 0 / 10 ]"));
     EXPECT_EQ(w->RichEdit1->palette().color(QPalette::Base), QColor(220, 220, 240));
 
     QTextCursor cursor(w->RichEdit1->document()->findBlockByNumber(2));
@@ -57,7 +57,7 @@ TEST_F(DemoLesson, ListPageShowsHeadingAndTitlesInListColours) {
 
 TEST_F(DemoLesson, ScoresAPageCorrectsWrongFieldsAndRefusesASecondEvaluation) {
     openPage("03, Rechnen");
-    EXPECT_EQ(w.counter(), u8("[ 3 / 9 ]"));
+    EXPECT_EQ(w.counter(), u8("[ 3 / 10 ]"));
     ASSERT_EQ(w->gapTable().GapCount(), 4);
     EXPECT_FALSE(w->RichEdit1->toPlainText().contains(u8("%")));  // option line hidden
     EXPECT_EQ(w.status(), u8("<In Editierfeldern mit \"Doppelklick\" den Rechner öffnen>"));
@@ -169,11 +169,11 @@ TEST_F(DemoLesson, PagesShowPictureSoundWordListAndReadingPages) {
     EXPECT_FALSE(w->Panel5->isVisible());
     EXPECT_FALSE(w->Panel4->media().view().panelVisible);
 
-    w->ShowPage(9);
+    w->ShowPage(10);
     w.press(w->Label20);  // the last page stays
-    EXPECT_EQ(w->player().CurrentPage, 9);
+    EXPECT_EQ(w->player().CurrentPage, 10);
     w.key(Qt::Key_PageUp);
-    EXPECT_EQ(w->player().CurrentPage, 8);
+    EXPECT_EQ(w->player().CurrentPage, 9);
 }
 
 TEST_F(DemoLesson, ListButtonReturnsToTheListPageAndTitlesOpenByNumber) {

@@ -67,6 +67,8 @@ TEST(CalculatorKeys, ModifiersSelectTheVariantsOfF6F7AndF9) {
         {EntryKey::F9, ctrl, EntryAction::ShowSquareSum},
         {EntryKey::F9, shiftCtrl, EntryAction::ShowCount},
         {EntryKey::Other, ctrl, EntryAction::None},
+        {EntryKey::Escape, none, EntryAction::Close},
+        {EntryKey::F2, ctrl, EntryAction::Close},
     };
     for (const Case& c : cases)
         EXPECT_EQ(entryActionFor(c.key, c.modifiers), c.action) << static_cast<int>(c.key);

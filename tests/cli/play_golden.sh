@@ -37,6 +37,10 @@ echo "frobnicate" | "$cli" play "$dir/test.rtf" >/dev/null 2>&1
 [ $? -eq 2 ] || { echo "an unknown command must exit 2"; failures=$((failures + 1)); }
 echo "type 21 x" | "$cli" play "$dir/test.rtf" >/dev/null 2>&1
 [ $? -eq 2 ] || { echo "field 21 must exit 2"; failures=$((failures + 1)); }
+for bad in "key F13" "key shift+" "key enter 0" "key home"; do
+    echo "$bad" | "$cli" play "$dir/test.rtf" >/dev/null 2>&1
+    [ $? -eq 2 ] || { echo "\"$bad\" must exit 2"; failures=$((failures + 1)); }
+done
 "$cli" play /no/such/lesson.rtf </dev/null >/dev/null 2>&1
 [ $? -eq 1 ] || { echo "a missing lesson must exit 1"; failures=$((failures + 1)); }
 exit $failures

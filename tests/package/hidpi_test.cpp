@@ -19,15 +19,16 @@ namespace {
 
 const QString kProgram = QStringLiteral(TEXTARIA_PROGRAM);
 
-// A picture whose fine checks show at once whether it was drawn at the screen's own pixels,
-// framed in magenta so that it can be found in a screenshot.
+// A picture, too large to be shown unscaled, whose fine checks show at once whether it was drawn at
+// the screen's own pixels, framed in magenta so that it can be found in a screenshot.
 QImage testPicture() {
-    QImage picture(480, 360, QImage::Format_RGB32);
+    QImage picture(960, 720, QImage::Format_RGB32);  // larger than the panel: scaled down
     picture.fill(Qt::magenta);
     QPainter painter(&picture);
-    for (int y = 12; y < picture.height() - 12; y += 3)
-        for (int x = 12; x < picture.width() - 12; x += 3)
-            painter.fillRect(x, y, 3, 3, ((x + y) / 3) % 2 ? Qt::black : Qt::white);
+    constexpr int kCheck = 6;
+    for (int y = 24; y < picture.height() - 24; y += kCheck)
+        for (int x = 24; x < picture.width() - 24; x += kCheck)
+            painter.fillRect(x, y, kCheck, kCheck, ((x + y) / kCheck) % 2 ? Qt::black : Qt::white);
     return picture;
 }
 

@@ -84,6 +84,8 @@ EntryKey entryKey(int key) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return EntryKey::Enter;
+        case Qt::Key_Escape:
+            return EntryKey::Escape;
         case Qt::Key_F1:
             return EntryKey::F1;
         case Qt::Key_F2:
@@ -295,9 +297,11 @@ void TForm13::FormActivate() {
 void TForm13::FormClose() { calculator_.close(Edit1->text().toStdString()); }
 
 void TForm13::keyPressEvent(QKeyEvent* event) {
-    // Escape stops a running command; it does not close the calculator.
+    // Escape stops a running command; otherwise it closes the calculator as F2 does, also
+    // when the entry line does not have the focus.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
+        if (!computing()) Button2Click();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -1,7 +1,9 @@
 #include "platform/ui/accessibility.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QLineEdit>
 #include <QPainter>
 
 namespace textaria::platform {
@@ -55,11 +57,20 @@ FocusFrame::FocusFrame(QWidget* window) : QWidget(window), window_(window) {
             [this](QWidget*, QWidget* now) { follow(now); });
 }
 
+namespace {
+
+// Buttons and entry fields get the frame; text views and lists show their own caret.
+bool wantsFrame(const QWidget* widget) {
+    return qobject_cast<const QAbstractButton*>(widget) || qobject_cast<const QLineEdit*>(widget);
+}
+
+}  // namespace
+
 void FocusFrame::follow(QWidget* widget) {
     for (const auto& w : watched_)
         if (w) w->removeEventFilter(this);
     watched_.clear();
-    const bool ours = widget && widget != window_ && widget != this && widget->window() == window_;
+    const bool ours = widget && wantsFrame(widget) && widget->window() == window_;
     target_ = ours ? widget : nullptr;
     if (!target_) {
         hide();

@@ -19,8 +19,10 @@ void describeForScreenReaders(QWidget* widget, std::string_view name,
 void chainTabOrder(std::initializer_list<QWidget*> widgets);
 void chainTabOrder(const std::vector<QWidget*>& widgets);
 
-// A frame drawn around whichever control of its window holds the keyboard focus; it follows
-// the control when it moves, resizes or hides. It takes no clicks and no focus itself.
+// A frame drawn around the button or entry field of its window that holds the keyboard focus,
+// so a learner without a mouse always sees where a key goes. It draws outside the control (the
+// answer fields keep their frameless look), follows it when it moves, resizes or hides, and
+// takes no clicks and no focus itself.
 class FocusFrame final : public QWidget {
     Q_OBJECT
 

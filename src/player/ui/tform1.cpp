@@ -65,7 +65,11 @@ TForm1::TForm1(lesson::StartupState& state, platform::UserDialogs& dialogs,
 }
 
 TForm1::~TForm1() {
-    if (player_) player_->setPrinter(nullptr);  // the player may outlive the window
+    if (player_) {
+        // The player may outlive the window.
+        player_->setPrinter(nullptr);
+        player_->setSlideTimer(nullptr);
+    }
     if (!closedDown_) FormClose();
 }
 
@@ -75,6 +79,8 @@ void TForm1::attach(LessonPlayer& player) {
     printer_ = std::make_unique<DialogPagePrinter>(this, *RichEdit3, lessonPlainText_,
                                                    RichEdit1->document(), choosePrinter);
     player.setPrinter(printer_.get());
+    player.setSlideTimer(this);
+    updatePictureRoom();
 }
 
 void TForm1::FormCreate() {
@@ -150,6 +156,14 @@ void TForm1::enterFullScreen() {
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!child->isWindow()) child->move(child->x(), child->y() + kFullScreenShift);
     setWindowState(Qt::WindowFullScreen);
+}
+
+void TForm1::leaveFullScreen() {
+    setWindowFlag(Qt::FramelessWindowHint, false);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow()) child->move(child->x(), child->y() - kFullScreenShift);
+    resize(state_.restoreWidth, state_.restoreHeight);
+    setWindowState(Qt::WindowMaximized);
 }
 
 bool TForm1::event(QEvent* event) {

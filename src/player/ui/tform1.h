@@ -21,13 +21,18 @@
 #include "player/lesson_player.h"
 #include "player/player_state.h"
 #include "player/player_view.h"
+#include "player/slide_show.h"
+#include "player/ui/picture_cache.h"
 
 class QFrame;
+class QKeyEvent;
 class QLabel;
+class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
 class QTextDocument;
 class QTextEdit;
+class QTimer;
 
 namespace textaria::platform {
 class UserDialogs;
@@ -39,7 +44,7 @@ class ExternalPrograms;
 class Panel4;
 class DialogPagePrinter;
 
-class TForm1 : public QWidget, public PlayerView {
+class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     Q_OBJECT
 
   public:
@@ -66,6 +71,7 @@ class TForm1 : public QWidget, public PlayerView {
     // A lesson file to load (from --open or from a later start of the program).
     void requestOpen(const std::string& file);
 
+    QPushButton* Button1 = nullptr;   // "Hilfe"
     QPushButton* Button3 = nullptr;   // "Laden" / "Auswahl"
     QPushButton* Button8 = nullptr;   // "Liste"
     QPushButton* Button6 = nullptr;   // "Bewerten"
@@ -83,8 +89,16 @@ class TForm1 : public QWidget, public PlayerView {
     QTextEdit* RichEdit2 = nullptr;
     QFrame* Panel5 = nullptr;  // picture
     QLabel* Image1 = nullptr;
+    QLabel* Label18 = nullptr;  // the picture's caption line
+    QLabel* Label34 = nullptr;  // the picture's drag line
+    QFrame* Panel2 = nullptr;   // the slide show's buttons
+    QLabel* Label1 = nullptr;   // "[ >> ]"
+    QLabel* Label2 = nullptr;   // "[ << ]"
+    QLabel* Label3 = nullptr;   // "[  ||  ]"
+    QTimer* Timer2 = nullptr;   // the automatic slide show
     player::Panel4* Panel4 = nullptr;
     QTextDocument* RichEdit3 = nullptr;  // the whole lesson text, never shown
+    QPlainTextEdit* Memo1 = nullptr;     // the help
     lesson::ui::GapFields gapFields{};   // Edit1 .. Edit20
     QColor CorrectionColour;
 
@@ -126,13 +140,24 @@ class TForm1 : public QWidget, public PlayerView {
     void setLoadButton(const std::string& text, bool visible) override;
     void showSideList(SideList kind, const std::vector<std::string>& lines) override;
     void hideSideList() override;
-    bool showPicture(const std::string& path) override;
+    bool displayPicture(const PictureDisplay& picture) override;
     void showPicturePanel(bool visible) override;
+    void showSlidePanel(bool visible) override;
     std::optional<std::string> askLessonFile(const std::string& startFolder) override;
     platform::ScreenPoint pageCorner() override;
     void openCalculator(int field, bool clearVariables) override;
+    void showHelp(const std::vector<std::string>& lines) override;
+    void hideHelp() override;
+    void openScriptEditor() override;
+    void setFullScreen(bool fullScreen) override;
     void printPageView() override;
     void endProgram() override;
+
+    // SlideTimer.
+    void startSlideTimer(int intervalMs) override;
+    void stopSlideTimer() override;
+    bool escapeHeld() override;
+    bool altHeld() override;
 
   signals:
     // The first activation after start has run; with an appended archive the lesson loader
@@ -147,12 +172,15 @@ class TForm1 : public QWidget, public PlayerView {
     void calculatorReset();
     // The calculator is to open modally; its result goes into `field` when one is given.
     void calculatorRequested(QLineEdit* field, bool clearVariables);
+    // Ctrl F1: the script editor is to open modally.
+    void scriptEditorRequested();
 
   protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void FormCreate();
@@ -164,10 +192,20 @@ class TForm1 : public QWidget, public PlayerView {
     void applyScaleSteps(const std::vector<lesson::ScaleStep>& steps);
     void applyPageMargins();
     void enterFullScreen();
+    void leaveFullScreen();
 
     void createLessonControls();
+    void createPictureControls();
+    // Mouse events of the picture panel and the slide-show buttons; true when handled.
+    bool pictureEvent(QObject* watched, QEvent* event);
+    // Tells the player how large the picture area is at the window's present scale.
+    void updatePictureRoom();
     void describeControls();  // names for screen readers, tab order, focus frame
     void connectLessonLoader();
+    void createHelpControls();
+    void setUpKeyboard();
+    // A key pressed or released in any control of the window; true when it was used here.
+    bool keyEvent(QObject* watched, QKeyEvent* key);
     int gapFieldIndex(QObject* object) const;  // 1-based, 0 when none
 
     LessonPlayer* player_ = nullptr;
@@ -179,6 +217,11 @@ class TForm1 : public QWidget, public PlayerView {
     platform::UserDialogs& dialogs_;
     ExternalPrograms& programs_;
     bool closedDown_ = false;
+
+    PictureCache pictureCache_;
+    bool pictureDragging_ = false;
+    QPoint pictureDragOffset_;
+    bool escapeDown_ = false;
 };
 
 }  // namespace textaria::player

@@ -25,16 +25,18 @@ namespace textaria::player {
 namespace {
 
 // Places in the 1366 x 768 design; the start-up scaling fits them to the screen.
-constexpr QRect kButtonDesign[] = {{8, 5, 72, 30},   {84, 5, 72, 30},  {160, 5, 84, 30},
-                                   {248, 5, 70, 30}, {322, 5, 70, 30}, {396, 5, 72, 30},
-                                   {472, 5, 72, 30}};
-constexpr QRect kDownDesign{548, 5, 64, 30};
-constexpr QRect kUpDesign{614, 5, 64, 30};
-constexpr QRect kRepeatDesign{680, 5, 72, 30};
+// "Hilfe" first, then "Laden", "Liste", "Bewerten", "Lücken", "Schrift", "Drucken", "Beenden",
+// each as wide as its caption needs in the buttons' font.
+constexpr QRect kHelpButtonDesign{8, 5, 48, 30};
+constexpr QRect kButtonDesign[] = {{60, 5, 60, 30},  {124, 5, 50, 30}, {178, 5, 88, 30},
+                                   {270, 5, 68, 30}, {342, 5, 64, 30}, {410, 5, 76, 30},
+                                   {490, 5, 80, 30}};
+constexpr QRect kDownDesign{574, 5, 56, 30};
+constexpr QRect kUpDesign{632, 5, 56, 30};
+constexpr QRect kRepeatDesign{690, 5, 62, 30};
 constexpr QRect kCounterDesign{754, 5, 96, 30};
 // Wide enough for the calculator hint, the longest status text, at 1366 x 768.
 constexpr QRect kStatusDesign{852, 5, 506, 30};
-constexpr QRect kPictureDesign{936, 56, 414, 316};
 constexpr QRect kListDesign{1036, 384, 314, 340};
 
 QPushButton* makeButton(QWidget* parent, const char* name, const char* text, const QRect& place) {
@@ -42,6 +44,10 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* text, con
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(place);
     button->setFocusPolicy(Qt::TabFocus);  // a click must not take the focus from the answers
+    // Two points under the window's font, so that eight captions fit beside the page labels.
+    QFont font = button->font();
+    font.setPointSize(lesson::kWindowFontPoints - 2);
+    button->setFont(font);
     return button;
 }
 
@@ -65,6 +71,8 @@ void TForm1::createLessonControls() {
     Button13 = makeButton(this, "Button13", texts::kFontButton, kButtonDesign[4]);
     Button4 = makeButton(this, "Button4", texts::kPrintButton, kButtonDesign[5]);
     Button7 = makeButton(this, "Button7", texts::kEndButton, kButtonDesign[6]);
+    Button1 = makeButton(this, "Button1", texts::kHelpButton, kHelpButtonDesign);
+    connect(Button1, &QPushButton::clicked, this, [this] { player_->Button1Click(); });
     connect(Button3, &QPushButton::clicked, this, [this] { player_->Button3Click(); });
     connect(Button8, &QPushButton::clicked, this, [this] { player_->Button8Click(); });
     connect(Button6, &QPushButton::clicked, this, [this] { player_->Button6Click(); });
@@ -103,18 +111,7 @@ void TForm1::createLessonControls() {
     Panel1->setTextFormat(Qt::PlainText);
     Panel1->setWordWrap(true);
 
-    Panel5 = new QFrame(this);
-    Panel5->setObjectName(QStringLiteral("Panel5"));
-    Panel5->setGeometry(kPictureDesign);
-    Panel5->setFrameShape(QFrame::Panel);
-    Panel5->setAutoFillBackground(true);
-    Image1 = new QLabel(Panel5);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAlignment(Qt::AlignCenter);
-    auto* pictureLayout = new QVBoxLayout(Panel5);
-    pictureLayout->setContentsMargins(4, 4, 4, 4);
-    pictureLayout->addWidget(Image1);
-    Panel5->hide();
+    createPictureControls();
 
     Panel3 = new QFrame(this);
     Panel3->setObjectName(QStringLiteral("Panel3"));
@@ -166,6 +163,8 @@ void TForm1::createLessonControls() {
     RichEdit1->installEventFilter(this);
     RichEdit1->viewport()->installEventFilter(this);
     installEventFilter(this);
+    createHelpControls();
+    setUpKeyboard();
     describeControls();
 }
 
@@ -180,6 +179,7 @@ int TForm1::gapFieldIndex(QObject* object) const {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (pictureEvent(watched, event)) return true;
     const QEvent::Type type = event->type();
     if (type == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -197,31 +197,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         emit calculatorReset();
         RichEdit1MouseDown(static_cast<QMouseEvent*>(event)->position().toPoint());
     } else if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
-        const int field = gapFieldIndex(watched);
-        if (watched != this && watched != RichEdit1 && field == 0) return false;
         auto* key = static_cast<QKeyEvent*>(event);
-        if (field != 0 && type == QEvent::KeyPress &&
-            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-            player_->enterInField(field);
-            return true;
-        }
-        switch (key->key()) {
-            case Qt::Key_PageDown:
-            case Qt::Key_PageUp:
-            case Qt::Key_F2:
-            case Qt::Key_F5:
-            case Qt::Key_F6:
-            case Qt::Key_F9:
-            case Qt::Key_F11:
-            case Qt::Key_F12:
-                // Acting on the release, as the window's key-up handler does; the press must
-                // not scroll the page view.
-                if (type == QEvent::KeyRelease && !key->isAutoRepeat())
-                    FormKeyUp(key->key(), key->modifiers());
-                return true;
-            default:
-                break;
-        }
+        if (keyEvent(watched, key)) return true;
+        const int field = gapFieldIndex(watched);
         if (type == QEvent::KeyPress && player_->capsLockOn() && field != 0 &&
             !key->text().isEmpty()) {
             const std::string typed = key->text().toStdString();
@@ -236,43 +214,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
-    switch (key) {
-        case Qt::Key_PageDown:
-            player_->Label20Click();
-            break;
-        case Qt::Key_PageUp:
-            player_->Label21Click();
-            break;
-        case Qt::Key_F2:
-            if (modifiers & Qt::ShiftModifier)
-                player_->childJumpFirst();
-            else
-                player_->childJumpLast();
-            break;
-        case Qt::Key_F5:
-            player_->printShownPicture();
-            break;
-        case Qt::Key_F6:
-            if (modifiers & Qt::ControlModifier)
-                player_->PrintTextAndPicture();
-            else if (!(modifiers & Qt::ShiftModifier))  // Shift F6 belongs to the slide show
-                player_->printTextAndPictures();
-            break;
-        case Qt::Key_F9:
-            player_->childJumpInput();
-            break;
-        case Qt::Key_F11:
-            player_->screenCorrection();
-            break;
-        case Qt::Key_F12:
-            player_->calculatorKey();
-            break;
-        default:
-            break;
-    }
 }
 
 void TForm1::RichEdit1MouseDown(const QPoint& viewportPoint) {

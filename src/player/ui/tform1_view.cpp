@@ -141,7 +141,9 @@ void TForm1::showListPage(const std::vector<std::string>& paragraphs) {
     RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scrollToTop(*RichEdit1);
-    RichEdit1->setReadOnly(true);
+    // The arrow keys walk the titles and Enter opens one, as a click does.
+    RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    RichEdit1->setFocus();
 }
 
 void TForm1::showPlainText(const std::vector<std::string>& lines, bool protocolLook) {
@@ -248,29 +250,6 @@ void TForm1::showSideList(SideList kind, const std::vector<std::string>& lines) 
 void TForm1::hideSideList() {
     RichEdit2->clear();
     Panel3->hide();
-}
-
-bool TForm1::showPicture(const std::string& path) {
-    QPixmap picture(QString::fromStdString(path));
-    if (picture.isNull()) {
-        showPicturePanel(false);
-        return false;
-    }
-    Panel5->show();
-    Panel5->raise();
-    // Scaled to the screen's pixels, not to logical points, so it stays sharp on HiDPI screens.
-    const qreal ratio = Image1->devicePixelRatioF();
-    const QSize room = (Panel5->contentsRect().size() - QSize(8, 8)) * ratio;
-    QPixmap shown = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    shown.setDevicePixelRatio(ratio);
-    Image1->setPixmap(shown);
-    Image1->setAccessibleDescription(QString::fromStdString(path).section(QLatin1Char('/'), -1));
-    return true;
-}
-
-void TForm1::showPicturePanel(bool visible) {
-    if (!visible) Image1->clear();
-    Panel5->setVisible(visible);
 }
 
 std::optional<std::string> TForm1::askLessonFile(const std::string& startFolder) {

@@ -39,15 +39,22 @@ class EditorKeys final : public QObject, public ScriptKeys {
     std::int64_t lastEvents_ = 0;
 };
 
-// The window's part of the host: printing the drawing (F4 in a box) and the calculator (F7).
+// The window's part of the host: printing the drawing (F4 in a box), the lesson picture (F5)
+// and the calculator (F7).
 class EditorHost final : public DrawingHost {
   public:
     EditorHost(DrawingContext& drawing, std::function<void()> print,
-               std::function<void()> calculator)
-        : DrawingHost(drawing), print_(std::move(print)), calculator_(std::move(calculator)) {}
+               std::function<void()> printLesson, std::function<void()> calculator)
+        : DrawingHost(drawing),
+          print_(std::move(print)),
+          printLesson_(std::move(printLesson)),
+          calculator_(std::move(calculator)) {}
 
     void printDrawing() override {
         if (print_) print_();
+    }
+    void printLessonPicture() override {
+        if (printLesson_) printLesson_();
     }
     void openCalculator() override {
         if (calculator_) calculator_();
@@ -55,6 +62,7 @@ class EditorHost final : public DrawingHost {
 
   private:
     std::function<void()> print_;
+    std::function<void()> printLesson_;
     std::function<void()> calculator_;
 };
 

@@ -28,6 +28,10 @@ void SurfaceView::Image1MouseDown(QMouseEvent* event) {
         return;
     }
     if (event->button() == Qt::RightButton) {
+        if (takeRightClick && takeRightClick(at)) {
+            update();
+            return;
+        }
         const calc::Point2 p = drawing_.pixelToWorld(at.x(), at.y());
         lastCoordinates_ = QStringLiteral("P(%1/%2)")
                                .arg(QString::fromStdString(calc::formatFixedTrimmed(p.x, 0, 2)))

@@ -1,5 +1,5 @@
 // Image1: shows the drawing surface. Dragging with the left button moves its panel; a right
-// click shows the world coordinates of the point.
+// click shows the world coordinates of the point, or is judged by a lesson's click check.
 #pragma once
 
 #include <QWidget>
@@ -18,6 +18,9 @@ class SurfaceView : public QWidget {
 
     // The text of the last right click, "P(x/y)".
     const QString& lastCoordinates() const { return lastCoordinates_; }
+
+    // Asked first on a right click (a lesson's click check); true when it took the click.
+    std::function<bool(QPoint at)> takeRightClick;
 
   signals:
     // The panel was dragged to a new place (its top-left corner in the parent).

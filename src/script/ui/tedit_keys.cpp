@@ -8,6 +8,7 @@
 
 #include "platform/user_dialogs.h"
 #include "script/editor_tools.h"
+#include "script/text_search.h"
 #include "script/texts.h"
 #include "script/ui/document_lines.h"
 #include "script/ui/script_print.h"
@@ -86,16 +87,76 @@ void TForm2::Label7Click() {
     showDrawing(!Panel3->isVisible());
 }
 
+void TForm2::toggleSearchPanel() {
+    Panel2->setVisible(!Panel2->isVisible());
+    if (Panel2->isVisible()) {
+        Panel2->raise();
+        Edit1->setFocus();
+    }
+}
+
+// "Start": without "Alles Suchen" one step from the caret (a selected occurrence is replaced
+// first when an "Ersatztext" is given), going on at the start after the end; with it, every
+// occurrence is counted, or replaced in one undoable step. An empty "Ersatztext" only finds.
 void TForm2::Button1Click() {
-    const QString needle = Edit1->text();
-    if (needle.isEmpty()) return;
-    const QTextDocument::FindFlags flags =
-        CheckBox1->isChecked() ? QTextDocument::FindCaseSensitively : QTextDocument::FindFlags();
-    const bool replace = !Edit2->text().isEmpty();
-    do {
-        if (!RichEdit1->find(needle, flags)) break;
-        if (replace) RichEdit1->textCursor().insertText(Edit2->text());
-    } while (CheckBox2->isChecked());
+    const std::u16string needle = Edit1->text().toStdU16String();
+    if (needle.empty()) {
+        Label5->setText(qs(texts::kSearchNoText));
+        return;
+    }
+    const bool matchCase = CheckBox1->isChecked();
+    const QString replacement = Edit2->text();
+    QTextCursor cursor = RichEdit1->textCursor();
+    if (CheckBox2->isChecked() && !replacement.isEmpty()) {
+        const ReplaceAllResult result = replaceAll(RichEdit1->toPlainText().toStdU16String(),
+                                                   needle, replacement.toStdU16String(), matchCase);
+        if (result.count > 0) {
+            cursor.select(QTextCursor::Document);
+            cursor.insertText(QString::fromStdU16String(result.text));
+        }
+        Label5->setText(QString::number(result.count) + qs(texts::kSearchReplaced));
+        return;
+    }
+    std::size_t from = static_cast<std::size_t>(cursor.selectionEnd());
+    if (!CheckBox2->isChecked() && !replacement.isEmpty() && cursor.hasSelection() &&
+        sameText(cursor.selectedText().toStdU16String(), needle, matchCase)) {
+        cursor.insertText(replacement);
+        RichEdit1->setTextCursor(cursor);
+        from = static_cast<std::size_t>(cursor.position());
+    }
+    const std::u16string text = RichEdit1->toPlainText().toStdU16String();
+    const auto found = findText(text, needle, from, {matchCase, true});
+    if (!found) {
+        Label5->setText(qs(texts::kSearchNotFound));
+        return;
+    }
+    cursor.setPosition(static_cast<int>(*found));
+    cursor.setPosition(static_cast<int>(*found + needle.size()), QTextCursor::KeepAnchor);
+    RichEdit1->setTextCursor(cursor);
+    Label5->setText(CheckBox2->isChecked()
+                        ? QString::number(countOccurrences(text, needle, matchCase)) +
+                              qs(texts::kSearchCounted)
+                        : qs(texts::kSearchFound));
+}
+
+bool TForm2::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier)) return false;
+    switch (key) {
+        case Qt::Key_F4:
+            if (Panel3->isVisible()) printDrawing();
+            return true;
+        case Qt::Key_F5:
+            loadPictureKey();
+            return true;
+        case Qt::Key_F6:
+            toggleJpegRedirection();
+            return true;
+        case Qt::Key_F7:
+            if (onCalculator) onCalculator();
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool TForm2::RichEdit1KeyDown(int key, Qt::KeyboardModifiers modifiers) {
@@ -118,21 +179,17 @@ bool TForm2::RichEdit1KeyDown(int key, Qt::KeyboardModifiers modifiers) {
             Label7Click();
             return true;
         case Qt::Key_F4:
-            if (Panel3->isVisible()) printDrawing();
-            return true;
         case Qt::Key_F5:
-            loadPictureKey();
-            return true;
         case Qt::Key_F6:
-            toggleJpegRedirection();
+            FormKeyUp(key, {});
             return true;
         case Qt::Key_F7:
             if (ctrl)
                 convertSelectedRows(true);
             else if (shift)
                 convertSelectedRows(false);
-            else if (onCalculator)
-                onCalculator();
+            else
+                FormKeyUp(key, {});
             return true;
         case Qt::Key_F8:
             if (shift) insertAtCaret(qs(texts::kSpecialCharacters));
@@ -142,7 +199,7 @@ bool TForm2::RichEdit1KeyDown(int key, Qt::KeyboardModifiers modifiers) {
             if (shift)
                 dialogs_.information(texts::kShiftF9Free);
             else if (ctrl)
-                return true;  // the stored script text: none in this program
+                restoreStoredScript();
             else
                 statisticsKey();
             return true;
@@ -155,6 +212,10 @@ bool TForm2::RichEdit1KeyDown(int key, Qt::KeyboardModifiers modifiers) {
         case Qt::Key_F12:
             drawing_.boldGraphics = !drawing_.boldGraphics;
             dialogs_.information(drawing_.boldGraphics ? texts::kBoldOn : texts::kBoldOff);
+            return true;
+        case Qt::Key_F:
+            if (!ctrl) return false;
+            toggleSearchPanel();
             return true;
         case Qt::Key_Y:
             if (!ctrl) return false;

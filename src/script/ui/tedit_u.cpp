@@ -20,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
+#include <cmath>
 #include <filesystem>
 
 #include "calc/numeric_number.h"
@@ -30,6 +31,7 @@
 #include "script/draw_surface.h"
 #include "script/editor_files.h"
 #include "script/editor_tools.h"
+#include "script/graphics_text_size.h"
 #include "script/script_runner.h"
 #include "script/texts.h"
 #include "script/ui/document_lines.h"
@@ -100,13 +102,15 @@ void TForm2::FormCreate() {
     lines_ = std::make_unique<DocumentLines>(*RichEdit1);
     keys_ = std::make_unique<EditorKeys>();
     host_ = std::make_unique<EditorHost>(
-        drawing_, [this] { printDrawing(); },
+        drawing_, [this] { printDrawing(); }, [this] { printLessonPicture(); },
         [this] {
             if (onCalculator) onCalculator();
         });
     input_ = std::make_unique<EditorInputDialogs>(dialogs_);
     drawing_.onShow = [this] { showDrawing(true); };
-    folder_ = QDir::homePath().toStdString();
+    // Files start in the current folder, unless that is inside a data folder of lessons.
+    const QString current = QDir::currentPath();
+    folder_ = (current.contains(QStringLiteral("data")) ? QDir::homePath() : current).toStdString();
 
     const lesson::DataRootEnvironment environment{
         platform::TempFolder(), QCoreApplication::applicationDirPath().toStdString(),
@@ -117,8 +121,14 @@ void TForm2::FormCreate() {
         return;
     }
     // A missing font only costs the box-drawing look; errors are not reported.
-    const std::string font = lesson::installLineDrawFont(dataRoot_.DataRoot, lineDrawFontSource());
-    if (!font.empty()) lineDrawFamily_ = fonts_.RegisterFont(font);
+    lineDrawFile_ = lesson::installLineDrawFont(dataRoot_.DataRoot, lineDrawFontSource());
+    registerLineDrawFont();
+}
+
+// Registered while the window is open: closing gives the font back, showing takes it again.
+void TForm2::registerLineDrawFont() {
+    if (!lineDrawFile_.empty() && lineDrawFamily_.empty())
+        lineDrawFamily_ = fonts_.RegisterFont(lineDrawFile_);
 }
 
 void TForm2::createControls() {
@@ -129,7 +139,8 @@ void TForm2::createControls() {
     Label2 = new QLabel(QStringLiteral("Zeile/Spalte:"), central);
     Label6 = new QLabel(QStringLiteral("<Zum Textanfang>"), central);
     Label7 = new QLabel(QStringLiteral("<Grafik E/A>"), central);
-    for (QLabel* label : {Label1, Label2, Label6, Label7}) {
+    Label14 = new QLabel(QStringLiteral("]< A4-Rand"), central);
+    for (QLabel* label : {Label1, Label2, Label6, Label7, Label14}) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Qt::white);
         label->setPalette(palette);
@@ -154,7 +165,12 @@ void TForm2::createControls() {
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     colour(Memo1, QColor(230, 250, 240));
+    Memo1->viewport()->installEventFilter(this);
     Memo1->hide();
+
+    RichEdit7 = new QPlainTextEdit(central);
+    RichEdit7->setObjectName(QStringLiteral("RichEdit7"));
+    RichEdit7->hide();
 
     Panel2 = new QFrame(central);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -183,6 +199,12 @@ void TForm2::createControls() {
     Panel3->resize(canvas_.width() + 12, canvas_.height() + 12);
     Image1 = new SurfaceView(canvas_, drawing_, Panel3);
     Image1->move(4, 4);
+    Image1->takeRightClick = [this](QPoint at) {
+        if (!clickCheck) return false;
+        const ClickVerdict verdict = judgeGraphicClick(drawing_, *clickCheck, {at.x(), at.y()});
+        dialogs_.information(verdict.message);
+        return true;
+    };
     // Script boxes open below the drawing panel and follow it when it is dragged.
     connect(Image1, &SurfaceView::panelMoved, this, [this](QPoint at) {
         inputDialogs().position = {at.x() - 5, at.y() + Panel3->height() + 50};
@@ -208,6 +230,10 @@ void TForm2::createMenus() {
     edit->addAction(QStringLiteral("Schrift setzen"), this, &TForm2::Schrift1Click);
     edit->addAction(QStringLiteral("Komprimieren"), this, &TForm2::Komprimieren1Click);
     edit->addAction(QStringLiteral("Dezimalstellen"), this, &TForm2::Dezimalstellen1Click);
+    // The search panel has no key of its own in the key map; it opens from here and with
+    // Ctrl+F in the editor.
+    edit->addAction(QString::fromUtf8(texts::kSearchMenu) + QStringLiteral("\tCtrl+F"), this,
+                    &TForm2::toggleSearchPanel);
     bar->addAction(QStringLiteral("Skript_ausführen"), this, &TForm2::Skriptausfhren1Click);
 }
 
@@ -220,7 +246,12 @@ void TForm2::resizeEvent(QResizeEvent* event) {
     Label2->setGeometry(w / 3, 2, 200, 20);
     Label6->setGeometry(w / 3 + 210, 2, 140, 20);
     Label7->setGeometry(w / 3 + 360, 2, 120, 20);
-    RichEdit1->setGeometry(4, 24, w - 8, h - 28);
+    // The mark stands where a printed line of an A4 sheet ends: the sheet's width less the
+    // printout's margins of 8 % on either side.
+    const int printedWidth = static_cast<int>(std::lround(210.0 * 0.84 / 25.4 * logicalDpiX()));
+    const int textLeft = 4 + static_cast<int>(RichEdit1->document()->documentMargin());
+    Label14->setGeometry(textLeft + printedWidth, 22, 100, 18);
+    RichEdit1->setGeometry(4, 42, w - 8, h - 46);
     Memo1->setGeometry(RichEdit1->geometry());
     Panel2->move(4, std::max(24, h - Panel2->height() - 4));
 }
@@ -254,6 +285,10 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (RichEdit1KeyDown(key->key(), key->modifiers())) return true;
     }
+    if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        Memo1DblClick();
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         if (watched == Label6) Label6Click();
         if (watched == Label7) Label7Click();
@@ -261,9 +296,20 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void TForm2::keyPressEvent(QKeyEvent* event) {
+    if (!FormKeyUp(event->key(), event->modifiers())) QMainWindow::keyPressEvent(event);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    registerLineDrawFont();
+    QMainWindow::showEvent(event);
+}
+
 void TForm2::closeEvent(QCloseEvent* event) {
     Memo1->hide();
     showDrawing(false);
+    if (!lineDrawFile_.empty()) fonts_.UnregisterFont(lineDrawFile_);
+    lineDrawFamily_.clear();
     QMainWindow::closeEvent(event);
 }
 
@@ -280,6 +326,7 @@ bool TForm2::openScript(const std::string& path) {
     showDrawing(false);
     clearSurface(drawing_);
     RichEdit1->setPlainText(qs(loaded.text));
+    RichEdit7->setPlainText(qs(loaded.text));
     const std::filesystem::path file(path);
     folder_ = file.parent_path().string();
     fileName_ = file.filename().string();
@@ -293,10 +340,11 @@ bool TForm2::saveScript(const std::string& path) {
     const QString text = RichEdit1->toPlainText();
     if (text.isEmpty()) return false;
     const std::string target = collapsedPath(path);
-    if (!writeFileReplacing(target, scriptFileBytes(text.toStdString()))) {
+    if (!writeFileReplacing(target, scriptBytesFor(target, text.toStdString()))) {
         dialogs_.informationTitled(texts::kDataError, texts::kProblemTitle);
         return false;
     }
+    RichEdit7->setPlainText(text);
     const std::filesystem::path file(target);
     folder_ = file.parent_path().string();
     fileName_ = file.filename().string();
@@ -339,33 +387,6 @@ void TForm2::Speichern1Click() {
         this, QString(), QDir(qs(folder_)).filePath(qs(name)), qs(texts::kScriptFilter));
     if (path.isEmpty()) return;
     saveScript(path.toStdString());
-}
-
-int TForm2::printScriptTo(QPrinter& printer) {
-    if (Memo1->isVisible()) {
-        QFont font = Memo1->font();
-        font.setPointSize(10);
-        // A memo line beginning with "." starts a new page and is not printed.
-        QString text;
-        for (const QString& line : Memo1->toPlainText().split(QLatin1Char('\n')))
-            text += line.startsWith(QLatin1Char('.')) ? kPageMark + QStringLiteral("\n")
-                                                      : line + QStringLiteral("\n");
-        return printScriptPages(printer, text, font);
-    }
-    const QTextCursor cursor = RichEdit1->textCursor();
-    QString text =
-        cursor.hasSelection() ? cursor.selection().toPlainText() : RichEdit1->toPlainText();
-    return printScriptPages(printer, text, RichEdit1->font(), [this, &printer] {
-        QPrintDialog dialog(&printer, this);
-        return dialog.exec() == QDialog::Accepted;
-    });
-}
-
-void TForm2::Drucken1Click() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    printScriptTo(printer);
 }
 
 void TForm2::Exit1Click() { close(); }
@@ -430,65 +451,6 @@ void TForm2::evaluateCaretLine() {
     ScriptEnvironment env{*lines_, dialogs_, inputDialogs(), *keys_, *host_, &drawing_};
     evaluateLine(line, std::string(calc::trimBlanks(text)), state_, env);
     Image1->update();
-}
-
-// ---- drawing keys ----------------------------------------------------------------------
-
-void TForm2::printDrawing() {
-    if (jpegRedirection_) {
-        const std::string start = QDir::currentPath().toStdString();
-        const std::string folder = std::filesystem::is_directory(start) ? start : folder_;
-        const QString path = QFileDialog::getSaveFileName(
-            this, QString(), QDir(qs(folder)).filePath(qs(nextPictureName(drawing_) + ".jpg")),
-            qs(texts::kPictureFilter));
-        if (path.isEmpty()) return;
-        if (!saveSurface(drawing_, pictureFiles_, path.toStdString(),
-                         platform::PictureFormat::Jpeg))
-            dialogs_.informationTitled(texts::kDataError, texts::kProblemTitle);
-        return;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    printPicture(printer, canvas_.image(),
-                 QStringLiteral("Grafik %1").arg(++state_.graphicCaptionCounter));
-}
-
-void TForm2::loadPictureKey() {
-    if (!Panel3->isVisible()) {
-        dialogs_.information(texts::kDrawingFirst);
-        return;
-    }
-    const QString path =
-        QFileDialog::getOpenFileName(this, QString(), qs(folder_), qs(texts::kPictureFilter));
-    if (path.isEmpty()) return;
-    if (!loadPictureIntoSurface(drawing_, pictureFiles_, path.toStdString()))
-        dialogs_.informationTitled(texts::kDataError, texts::kProblemTitle);
-    Image1->update();
-}
-
-void TForm2::toggleJpegRedirection() {
-    if (jpegRedirection_) {
-        jpegRedirection_ = false;
-        dialogs_.information(texts::kJpegOff);
-        return;
-    }
-    const auto answer = dialogs_.inputBox(texts::kJpegOn, texts::kFirstPictureNumber,
-                                          std::to_string(drawing_.pictureCounter));
-    if (!answer) return;
-    jpegRedirection_ = true;
-    if (const auto n = calc::readNumber(calc::trimBlanks(*answer)); n && *n >= 0 && *n < 1e9)
-        drawing_.pictureCounter = static_cast<int>(*n);
-}
-
-void TForm2::graphicsTextSize(int step) {
-    const int standard = standardGraphicsTextSize(drawing_.screen);
-    drawing_.graphicsTextSize =
-        step == 0 ? standard : std::clamp(drawing_.graphicsTextSize + step, 4, 72);
-    drawing_.textFont.points = drawing_.graphicsTextSize;
-    dialogs_.information(std::string(texts::kCurrentGraphicsSize) +
-                         std::to_string(drawing_.graphicsTextSize) + "\r" +
-                         texts::kStandardGraphicsSize + std::to_string(standard));
 }
 
 }  // namespace textaria::script

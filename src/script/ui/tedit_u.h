@@ -6,11 +6,13 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "calc/eval_u.h"
 #include "lesson/folders.h"
 #include "platform/ui/qt_canvas.h"
+#include "script/click_check.h"
 #include "script/draw_context.h"
 #include "script/input_dialogs.h"
 #include "script/script_state.h"
@@ -64,6 +66,10 @@ class TForm2 : public QMainWindow {
     void runWholeScript();
     // Prints the script (or the memo, when it is shown) on the printer.
     int printScriptTo(QPrinter& printer);
+    // Shows a text in the output memo in the editor's place (a double click hides it again).
+    void showMemo(const QString& text);
+    // The stored script text that Ctrl+F9 brings back: the text as last opened or saved.
+    QString storedScript() const;
 
     QString editorText() const;
     const QImage& surfaceImage() const { return canvas_.image(); }
@@ -74,6 +80,10 @@ class TForm2 : public QMainWindow {
 
     // The lesson picture that every drawing is repeated on while a lesson runs a script.
     void setLessonPicture(platform::Canvas* picture) { drawing_.lessonPicture = picture; }
+
+    // Set by the lesson player while it runs a graphical click check: right clicks on the
+    // drawing are then marked and judged instead of showing their coordinates.
+    std::optional<GraphicClickCheck> clickCheck;
 
     // F7: the calculator, opened modally by the program.
     std::function<void()> onCalculator;
@@ -89,10 +99,12 @@ class TForm2 : public QMainWindow {
     QCheckBox* CheckBox1 = nullptr;
     QCheckBox* CheckBox2 = nullptr;
     QPushButton* Button1 = nullptr;
+    QPlainTextEdit* RichEdit7 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
+    QLabel* Label14 = nullptr;
 
     // Menu and key handlers.
     void Neu1Click();
@@ -107,13 +119,20 @@ class TForm2 : public QMainWindow {
     void Label6Click();
     void Label7Click();
     void Button1Click();
+    void Memo1DblClick();
+    // Shows or hides the search panel (Ctrl+F, "Bearbeiten" / "Suchen/Ersetzen").
+    void toggleSearchPanel();
     // A key of the editor; true when it was handled here.
     bool RichEdit1KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // F4 to F7 of the window when the focus is outside the editor; true when handled.
+    bool FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void FormCreate();
@@ -123,6 +142,10 @@ class TForm2 : public QMainWindow {
     void showDrawing(bool visible);
     void evaluateCaretLine();
     void printDrawing();
+    void printLessonPicture();
+    void printPictureWithDialog(const QImage& picture);
+    void registerLineDrawFont();
+    void restoreStoredScript();
     void loadPictureKey();
     void toggleJpegRedirection();
     void graphicsTextSize(int step);
@@ -135,6 +158,7 @@ class TForm2 : public QMainWindow {
     platform::UserDialogs& dialogs_;
     platform::FontRegistry& fonts_;
     lesson::DataRootSetup dataRoot_;
+    std::string lineDrawFile_;
     std::string lineDrawFamily_;
 
     ScriptState state_;

@@ -86,9 +86,18 @@ TEST_F(CalculatorWindow, FormulasAndAssignmentsFromTheKeyboard) {
     edit->clear();
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(edit->text(), QString());
-    // Escape outside a command does not close the calculator.
+    // Escape outside a command closes the calculator as F2 does, from the entry line and from
+    // any other control; the entry line is its result.
+    QTest::keyClicks(edit, QStringLiteral("7*6"));
     QTest::keyClick(edit, Qt::Key_Escape);
-    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.calculator().calculatorResult(), "7*6");
+    open();
+    auto* closeButton = form.findChild<QPushButton*>(QStringLiteral("Button2"));
+    ASSERT_NE(closeButton, nullptr);
+    closeButton->setFocus();
+    QTest::keyClick(closeButton, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
 }
 
 TEST_F(CalculatorWindow, FunctionKeys) {
