@@ -47,9 +47,9 @@ constexpr const char* kHelp =
     "A dialog without a queued answer gets No, Cancel or Escape; messages are confirmed.\n"
     "Output, one line per event: page:, status:, message:, question:, input:, select:,\n"
     "result:, protocol:, picture: FILE (or \"hidden\"), slide: N CAPTION-LINE [| CAPTION],\n"
-    "slide: end, timer: MS (or \"off\"), help: (\"? LINE\" for each line of the help shown),\n"
-    "and \"end\" at the end of input. Keys that only change the window (F7, F8, F12,\n"
-    "Ctrl F1) print nothing.\n"
+    "slide: end, timer: MS (or \"off\"), help: (\"? LINE\" for each line of the help\n"
+    "shown), and \"end\" at the end of input. Keys that only change the window (F7, F8,\n"
+    "F12, Ctrl F1) print nothing.\n"
     "--protocol-folder sets where protocols go (default: the current folder); --clock fixes\n"
     "their date and time; --seed N seeds every random choice.\n"
     "Exit status 0 on success, 1 when LESSON cannot be read, 2 for a usage error.\n";

@@ -1,7 +1,6 @@
 #include "player/key_map.h"
 
 #include "lesson/texts.h"
-#include "player/texts.h"
 
 namespace textaria::player {
 
@@ -23,9 +22,8 @@ KeyCommand unmodified(Key key, const KeyFacts& f) {
         case Key::F3:
             return runIf(f.pageHasPicture, KeyAction::PictureWithoutZoom);
         case Key::F4:
-            if (!f.pageHasPicture) return nothing();
-            if (f.coordinateSystemPage) return {KeyAction::Refuse, texts::kNoZoomOnCoordinates};
-            return run(KeyAction::AskPictureZoom);
+            // The zoom question itself refuses on a coordinate-system page, with its message.
+            return runIf(f.pageHasPicture, KeyAction::AskPictureZoom);
         case Key::F5:
             return runIf(f.pageHasPicture && !f.testMode, KeyAction::PrintPicture);
         case Key::F6:

@@ -60,11 +60,10 @@ struct KeyFacts {
     bool testMode = false;
     bool childMode = false;
     bool slideShowRunning = false;
-    bool pageHasPicture = false;        // its picture file exists, or the script draws it
-    bool coordinateSystemPage = false;  // options "@" and "@@"
-    bool scriptPage = false;            // option "@"
-    bool limitedListening = false;      // option "|"
-    bool calculatorAllowed = false;     // option "%"
+    bool pageHasPicture = false;     // its picture file exists, or the script draws it
+    bool scriptPage = false;         // option "@"
+    bool limitedListening = false;   // option "|"
+    bool calculatorAllowed = false;  // option "%"
     bool fullScreenMode = false;
     bool contentsShown = false;  // the list page or project menu, where rescaling is allowed
 };

@@ -18,8 +18,7 @@ KeyFacts LessonPlayer::keyFacts() const {
     f.childMode = s_.ChildMode;
     f.slideShowRunning = s_.slideShowRunning;
     f.pageHasPicture =
-        s_.PageShown && (pictures_.PicturePanelOn || s_.coordinateSystemPage || s_.scriptPicture);
-    f.coordinateSystemPage = s_.coordinateSystemPage;
+        s_.PageShown && (pictures_.PicturePanelOn || s_.coordinatePage || s_.scriptPicture);
     f.scriptPage = s_.scriptOption;
     f.limitedListening = s_.limitedListening;
     f.calculatorAllowed = s_.calculatorOption;

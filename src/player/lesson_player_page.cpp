@@ -34,7 +34,7 @@ void LessonPlayer::resetPageOptions() {
     s_.calculatorClearsOption = false;
     s_.scriptOption = false;
     s_.limitedListening = false;
-    s_.coordinateSystemPage = false;
+    s_.coordinatePage = false;
     s_.scriptPicture = false;
 }
 
@@ -47,7 +47,7 @@ void LessonPlayer::applyOptions(const lesson::PageOptions& options, std::string_
     s_.calculatorClearsOption = options.has(Marker::CalculatorClears);
     s_.scriptOption = options.has(Marker::Script);
     s_.limitedListening = options.has(Marker::LimitedSound);
-    s_.coordinateSystemPage = s_.scriptOption && options.has(Marker::ScriptGraphic);
+    s_.coordinatePage = s_.scriptOption && options.has(Marker::ScriptGraphic);
     s_.scriptPicture = options.has(Marker::KeepPicture);
 }
 

@@ -39,7 +39,7 @@ bool LessonPlayer::showPictureFile(const std::string& path) {
 }
 
 PictureLayout LessonPlayer::pictureLayout(const std::string& path) const {
-    const std::optional<double> zoom = pictures_.QuickZoom && !s_.coordinateSystemPage
+    const std::optional<double> zoom = pictures_.QuickZoom && !s_.coordinatePage
                                            ? std::optional(pictures_.ZoomFactor)
                                            : std::nullopt;
     return layoutPicture(pictureFileSize(path).value_or(PixelSize{}), room_.area,
@@ -145,7 +145,7 @@ void LessonPlayer::externalLink(const std::string& name) {
 }
 
 void LessonPlayer::togglePicture() {
-    if (!pictures_.PicturePanelOn && !s_.coordinateSystemPage) return;
+    if (!pictures_.PicturePanelOn && !s_.coordinatePage) return;
     if (pictures_.panelShown) {
         hidePicture();
     } else if (isFile(shownPicture_)) {
@@ -161,7 +161,7 @@ void LessonPlayer::togglePicture() {
 }
 
 void LessonPlayer::pictureWithoutZoom() {
-    if (!pictures_.PicturePanelOn && !s_.coordinateSystemPage) return;
+    if (!pictures_.PicturePanelOn && !s_.coordinatePage) return;
     pictures_.QuickZoom = false;
     pictureScale_ = kLargePictureScale;
     if (!isFile(shownPicture_)) return;
@@ -172,8 +172,8 @@ void LessonPlayer::pictureWithoutZoom() {
 }
 
 void LessonPlayer::askPictureZoom() {
-    if (!pictures_.PicturePanelOn && !s_.coordinateSystemPage) return;
-    if (s_.coordinateSystemPage) {
+    if (!pictures_.PicturePanelOn && !s_.coordinatePage) return;
+    if (s_.coordinatePage) {
         dialogs_.information(texts::kNoZoomOnCoordinates);
         return;
     }

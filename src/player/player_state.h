@@ -54,9 +54,9 @@ struct PlayerState {
     bool calculatorOption = false;        // "%": the calculator may be opened
     bool calculatorClearsOption = false;  // "%%": its variables start at 0 from an answer field
     bool scriptOption = false;
-    bool limitedListening = false;      // "|"
-    bool coordinateSystemPage = false;  // "@" with "@@": the script's graphic is the picture
-    bool scriptPicture = false;         // "*": the script draws the page's picture
+    bool limitedListening = false;  // "|"
+    bool coordinatePage = false;    // "@" with "@@": the script's graphic is the picture
+    bool scriptPicture = false;     // "*": the script draws the page's picture
     bool readingPage = false;
     bool hasAnswerFields = false;
     bool PageEvaluated = false;

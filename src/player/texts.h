@@ -5,9 +5,6 @@ namespace textaria::player::texts {
 
 // The calculator from the lesson page.
 inline constexpr const char* kCalculatorLocked = " Taschenrechner gesperrt ! ";
-// F4 on a page whose picture is the script's coordinate system.
-inline constexpr const char* kNoZoomOnCoordinates =
-    "Grafik-Zoom bei Koordinaten-Systemen nicht möglich !";
 
 // Paging.
 inline constexpr const char* kEvaluateFirst = "Bitte zuerst <<Bewerten>> ausführen!";
@@ -179,6 +176,8 @@ inline constexpr const char* kPictureDragLine = "[Bild hier verschieben]";
 inline constexpr const char* kPictureZoomTitle = "Grafik-Zoom";
 inline constexpr const char* kPictureZoomPrompt = "0 = No Zoom (default)\r1, 2, 3 = Quick Zoom \r ";
 inline constexpr const char* kPictureZoomDefault = "0";
+inline constexpr const char* kNoZoomOnCoordinates =
+    "Grafik-Zoom bei Koordinaten-Systemen nicht möglich !";
 inline constexpr const char* kSlideShowQuestionCaption = " Diashow manuell abspielen ? ";
 inline constexpr const char* kSlideShowQuestion = "[Ja] = manuell\r[Nein] = automatisch";
 inline constexpr const char* kSlideTimeTitle = "Darbietungszeit der Bilder";
