@@ -84,7 +84,7 @@ TEST_F(MainWindowAccess, EveryControlHasANameARoleAndWhatItDoes) {
         {f.Label20, u8("[ Dn ]"), R::StaticText, u8("Zur nachfolgenden Seite")},
         {f.Label21, u8("[ Up ]"), R::StaticText, u8("Zur vorangehenden Seite")},
         {f.Label4, u8("[ Rep ]"), R::StaticText, u8("Wiederholung einer Seite")},
-        {f.Label24, u8("Seitenzähler"), R::StaticText, u8("[ 3 / 9 ]")},
+        {f.Label24, u8("Seitenzähler"), R::StaticText, w.counter()},
         {f.Panel1, u8("Status"), R::StaticText, w.status()},
         {f.RichEdit1, u8("Seite"), R::EditableText, u8("03, Rechnen")},
         {w.field(1), u8("Lücke 1"), R::EditableText, {}},
@@ -96,6 +96,7 @@ TEST_F(MainWindowAccess, EveryControlHasANameARoleAndWhatItDoes) {
         {f.Panel4->Button11, u8("Recorder"), R::Button, {}},
     });
     EXPECT_FALSE(w.status().isEmpty());
+    EXPECT_TRUE(w.counter().startsWith(u8("[ 3 / ")));
     EXPECT_TRUE(unnamedControls(&f).isEmpty()) << unnamedControls(&f).join(' ').toStdString();
 
     // The page view says what it shows: the list page, then the answer list beside a page.
