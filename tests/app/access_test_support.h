@@ -70,3 +70,16 @@ inline bool framed(QWidget* window, QWidget* target) {
 }
 
 }  // namespace textaria::testing
+
+namespace textaria::testing {
+
+// The shown control a screen reader finds under `name` in the window's accessible tree.
+inline QAccessibleInterface* findByName(QAccessibleInterface* root, const QString& name) {
+    if (!root || root->state().invisible) return nullptr;
+    if (root->text(QAccessible::Name) == name) return root;
+    for (int i = 0; i < root->childCount(); ++i)
+        if (QAccessibleInterface* found = findByName(root->child(i), name)) return found;
+    return nullptr;
+}
+
+}  // namespace textaria::testing
