@@ -60,4 +60,8 @@ inline constexpr const char* kComplexSolutions = " Komplexe Lösungen: ";
 // Formula evaluator: written to standard output when the parser stack overflows.
 inline constexpr const char* kStackOverflow = " STACK-ÜBERLAUF BEI DER FORMELAUSWERTUNG ! ";
 
+// Names a screen reader announces for the calculator's entry line and variable list.
+inline constexpr const char* kAccessibleEntryLine = "Eingabezeile";
+inline constexpr const char* kAccessibleVariableList = "Variablenliste";
+
 }  // namespace textaria::calc::texts

@@ -25,6 +25,11 @@ std::vector<std::string> setUpStartupState(StartupState& state, const std::strin
     return std::move(folders.messages);
 }
 
+void rememberRestoreSize(StartupState& state, int width, int height) {
+    state.restoreWidth = width;
+    state.restoreHeight = height;
+}
+
 bool takeFirstActivation(StartupState& state) {
     if (state.activated) return false;
     state.activated = true;

@@ -15,6 +15,10 @@ namespace textaria::lesson {
 std::vector<std::string> setUpStartupState(StartupState& state, const std::string& tempFolder,
                                            const std::string& volumeProgram);
 
+// The window's size once the start-up scaling has run: the size it goes back to when it
+// leaves the full-screen form.
+void rememberRestoreSize(StartupState& state, int width, int height);
+
 // True once: the first activation of the main window.
 bool takeFirstActivation(StartupState& state);
 

@@ -167,6 +167,11 @@ void LessonPlayer::openRequested(const std::string& file) {
     openLesson(file);
 }
 
+void LessonPlayer::requestOpen(const std::string& file) {
+    startup_.openFile = file;
+    if (startup_.activated) openRequested(file);
+}
+
 bool LessonPlayer::openLessonFile(const std::string& file) {
     std::error_code ec;
     const fs::path path = fs::absolute(file, ec);

@@ -85,7 +85,10 @@ class LessonPlayer {
     void Button3Click();                          // "Laden" / "Auswahl"
     bool openLesson(const std::string& file);     // without asking (--open, a later start)
     void openRequested(const std::string& file);  // a later start names a file
-    void startAppendedLesson();                   // the program's own archive, at first activation
+    // A lesson named by --open or by a later start: kept until the first activation opens it,
+    // opened at once afterwards.
+    void requestOpen(const std::string& file);
+    void startAppendedLesson();  // the program's own archive, at first activation
     // A click on a line of the page view: a project of the menu or a page of the list.
     void clickLine(const std::string& line, int lineNumber);
 

@@ -79,8 +79,9 @@ void LessonPlayer::Button6Click() {
     if (!input.questionnairePage) view_.setStatus(result.statusText);
     // The factor key of a question page; page 1 carries the factor header.
     const int page = input.pageNumber;
-    if (s_.TestMode && page > 1 && page <= ScoreBook::kPages && !s_.headerLine.empty())
-        scores_.factorKeys[page] = factorKey(scores_.pageResults[page]);
+    if (page >= 1 && page <= ScoreBook::kPages)
+        scores_.factorKeys[page] =
+            pageFactorKey(s_.TestMode, page, s_.headerLine, scores_.pageResults[page]);
     DrawRegionNumbers();
     view_.focusField(0);
 
@@ -99,9 +100,14 @@ void LessonPlayer::checkQuestionnaireAnswer() {
     const int page = s_.ListMode ? s_.CurrentPage : 1;
     if (page < 1 || page > ScoreBook::kPages) return;
     std::string& last = scores_.lastAnswers[page];
-    if (answerAllowed(last, allowedAnswers(questionnaireLevels()))) {
-        if (s_.CurrentPage < s_.PageCount - 1) ShowPage(s_.CurrentPage + 1);
-        return;
+    switch (questionnaireAnswerStep(last, questionnaireLevels(), s_.CurrentPage, s_.PageCount)) {
+        case AnswerStep::ShowNextPage:
+            ShowPage(s_.CurrentPage + 1);
+            return;
+        case AnswerStep::StayOnLastPage:
+            return;
+        case AnswerStep::WrongAnswer:
+            break;
     }
     s_.PageEvaluated = false;
     dialogs_.information(texts::kWrongAnswer);
@@ -236,11 +242,9 @@ void LessonPlayer::EndQuestionnaire() {
     ProtocolRecord record = protocolRecord(person, stamp);
     record.questionnaire = protocol.record;
     finishProtocol(protocol.lines, std::move(record), person, stamp, protocol.suffix);
-    if (protocol.writesQuestionFile) {
-        const auto questions =
-            writeQuestionFileOnce(startup_.ProtocolFolder, s_.LessonFileName, questions_.questions);
-        if (questions.failure) dialogs_.information(writeFailureMessage(*questions.failure));
-    }
+    if (protocol.writesQuestionFile)
+        writeQuestionFileOnce(startup_.ProtocolFolder, s_.LessonFileName, questions_.questions,
+                              &dialogs_);
 }
 
 void LessonPlayer::finishProtocol(const std::vector<std::string>& lines, ProtocolRecord record,
@@ -252,14 +256,13 @@ void LessonPlayer::finishProtocol(const std::vector<std::string>& lines, Protoco
     shownPlainLines_ = lines;
     if (dialogs_.askYesNo(texts::kPrintResult, texts::kProtocolQuestionCaption)) printProtocol();
     const std::string lesson = s_.LessonFileName;
-    const ProtocolFiles files = writeProtocolFiles(
+    // The protocol is the test's result: a file that cannot be written must not go unnoticed.
+    const ProtocolFiles files = saveProtocol(
         startup_.ProtocolFolder,
         [&](std::string_view letters) {
             return protocolBaseName(lesson, person, stamp, letters, suffix);
         },
-        lines, protocolJson(record), letters_);
-    // The protocol is the test's result: a file that cannot be written must not go unnoticed.
-    if (files.failure) dialogs_.information(writeFailureMessage(*files.failure));
+        lines, protocolJson(record), letters_, dialogs_);
     if (!files.textPath.empty()) view_.protocolWritten(files.textPath);
     if (!files.jsonPath.empty()) view_.protocolWritten(files.jsonPath);
     s_.TestFinished = true;

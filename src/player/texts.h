@@ -240,4 +240,26 @@ inline constexpr const char* kSlideForward = "[ >> ]";
 inline constexpr const char* kSlideBack = "[ << ]";
 inline constexpr const char* kSlidePause = "[  ||  ]";
 
+// Names and descriptions a screen reader announces for the main window's controls; buttons and
+// page labels are described by their line of the help text (help_text.h).
+inline constexpr const char* kAccessibleWindow = "Textaria";
+inline constexpr const char* kAccessibleWindowDescription = "Lückentext-Lernprogramm";
+inline constexpr const char* kAccessibleGap = "Lücke ";  // + number 1 .. 20
+inline constexpr const char* kAccessiblePage = "Seite";
+inline constexpr const char* kAccessibleListPage = "Titelseite der Textliste";
+inline constexpr const char* kAccessibleProtocol = "Testresultat";
+inline constexpr const char* kAccessibleStatus = "Status";
+inline constexpr const char* kAccessibleHelp = "Hilfe";
+inline constexpr const char* kAccessibleCounter = "Seitenzähler";
+inline constexpr const char* kAccessiblePicture = "Bild";
+inline constexpr const char* kAccessibleWordList = "Wortliste";
+inline constexpr const char* kAccessibleAnswerList = "Liste der eingegebenen Lückentexte";
+inline constexpr const char* kAccessibleMediaPanel = "Mediaplayer";
+inline constexpr const char* kAccessibleSoundPosition = "Position des Tons";
+inline constexpr const char* kAccessibleRecordedSeconds = "Aufgenommene Sekunden";
+inline constexpr const char* kDescribeLoad = "Eine Lektion laden";
+inline constexpr const char* kDescribeRecord = "Aufnahme starten";
+inline constexpr const char* kDescribePlayStop = "Aufnahme abspielen oder anhalten";
+inline constexpr const char* kDescribeQuit = "Rekorder schließen";
+
 }  // namespace textaria::player::texts

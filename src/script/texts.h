@@ -95,4 +95,9 @@ inline constexpr const char* kSearchCounted = " gefunden";  // after the number
 inline constexpr const char* kSearchReplaced = " ersetzt";  // after the number
 inline constexpr const char* kNormalDensityLine = "y = exp(-z*z/2)/sqrt(2*pi)";
 
+// Names a screen reader announces for the cells of the data entry dialog (+ number) and the
+// choices of the selection box.
+inline constexpr const char* kAccessibleCell = "Zelle ";
+inline constexpr const char* kAccessibleChoices = "Auswahl";
+
 }  // namespace textaria::script::texts

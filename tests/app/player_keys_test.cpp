@@ -2,11 +2,11 @@
 // whichever control has the focus, as a learner without a mouse would.
 #include <gtest/gtest.h>
 
-#include <QFocusFrame>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
 
+#include "platform/ui/accessibility.h"
 #include "player/texts.h"
 #include "player_test_support.h"
 
@@ -31,7 +31,7 @@ class Keyboard : public ::testing::Test {
         for (int i = 0; i < 40 && focus() != target; ++i) key(Qt::Key_Tab);
         return focus() == target;
     }
-    QFocusFrame* ring() { return w->findChild<QFocusFrame*>(QStringLiteral("FocusRing")); }
+    platform::FocusFrame* ring() { return w->findChild<platform::FocusFrame*>(); }
 
     PlayerWindow w;
 };
@@ -47,7 +47,7 @@ TEST_F(Keyboard, ALessonIsLoadedAnsweredAndEvaluatedWithKeysAlone) {
     ASSERT_TRUE(tabTo(w->Button3));
     ASSERT_NE(ring(), nullptr);
     EXPECT_TRUE(ring()->isVisible());
-    EXPECT_EQ(ring()->widget(), w->Button3);
+    EXPECT_EQ(ring()->target(), w->Button3);
     w.dialogs.yesNoAnswers = {true};
     key(Qt::Key_Return);
     ASSERT_TRUE(w->player().ListMode);
@@ -67,7 +67,7 @@ TEST_F(Keyboard, ALessonIsLoadedAnsweredAndEvaluatedWithKeysAlone) {
     typeText(u8("Katze"));
     key(Qt::Key_Return);
     EXPECT_EQ(focus(), w.field(2));
-    EXPECT_EQ(ring()->widget(), w.field(2));
+    EXPECT_EQ(ring()->target(), w.field(2));
     typeText(u8("Maus"));
     key(Qt::Key_Return);
     EXPECT_EQ(focus(), w.field(2));

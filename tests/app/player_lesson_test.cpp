@@ -394,6 +394,10 @@ TEST(PlayerModes, TestModeGoesForwardOnlyAfterEvaluation) {
     EXPECT_EQ(w.dialogs.shown.back().text, player::texts::kPrintResult);
     EXPECT_FALSE(w->Label20->isVisible());
     EXPECT_TRUE(w->RichEdit1->toPlainText().contains(u8("Testperson:  Muster,Hans")));
+    EXPECT_TRUE(
+        w->RichEdit1->toPlainText().contains(u8("      Der Test wurde vollständig ausgeführt!")));
+    EXPECT_TRUE(w->RichEdit1->toPlainText().contains(
+        u8("      Resultat:     1 von   1 richtig (100.00%)")));
     EXPECT_EQ(w->RichEdit1->currentCharFormat().fontFamilies().toStringList().value(0),
               QStringLiteral("Courier New"));
     EXPECT_EQ(QDir(protocols).entryList({QStringLiteral("test_rtf_Muster_Hans_*.txt")}).size(), 1);

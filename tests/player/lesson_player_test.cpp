@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "lesson/texts.h"
 #include "player/media_control.h"
 #include "player/media_fakes.h"
 #include "player/texts.h"
@@ -242,6 +243,24 @@ TEST_F(PlayerFixture, AProtocolThatCannotBeWrittenIsReportedAndStaysShown) {
     EXPECT_NE(dialogs.messages().back().find("fehlt"), std::string::npos);
     EXPECT_FALSE(view.plainText.empty());
     EXPECT_TRUE(player.state().TestFinished);
+}
+
+TEST_F(PlayerFixture, ALessonNamedBeforeTheFirstActivationWaitsForIt) {
+    const std::string first = lesson("eins.rtf", {"#01, Eins", "Ein [Haus].", "#00"});
+    const std::string second = lesson("zwei.rtf", {"#01_, Zwei", "Ein [Baum].", "#00"});
+    player.requestOpen(first);
+    EXPECT_EQ(startup.openFile, first);
+    EXPECT_FALSE(player.state().LessonOpen);
+    startup.activated = true;
+    player.startAppendedLesson();  // the first activation
+    EXPECT_EQ(player.state().LessonFileName, "eins.rtf");
+
+    player.requestOpen(second);  // a later start: opened at once
+    EXPECT_EQ(player.state().LessonFileName, "zwei.rtf");
+    ASSERT_TRUE(player.state().TestMode);
+    player.requestOpen(first);  // but never over a running test
+    EXPECT_EQ(player.state().LessonFileName, "zwei.rtf");
+    EXPECT_EQ(dialogs.messages().back(), lesson::texts::kFinishTestFirst);
 }
 
 TEST_F(PlayerFixture, QuestionnaireAsksWithTheSelectionBoxAndRefusesOtherAnswers) {

@@ -17,6 +17,7 @@
 #include "calc/calculator_window.h"
 #include "calc/texts.h"
 #include "calc/ui/escape_poll.h"
+#include "platform/ui/accessibility.h"
 
 namespace textaria::calc {
 
@@ -236,6 +237,11 @@ void TForm13::FormCreate() {
     area->addWidget(help, 0, 0);
     area->addWidget(RichEdit1, 0, 0);
     main->addLayout(area, 1);
+
+    platform::describeForScreenReaders(Edit1, texts::kAccessibleEntryLine, texts::kCalcHelp[0]);
+    platform::describeForScreenReaders(RichEdit1, texts::kAccessibleVariableList);
+    platform::chainTabOrder({Edit1, Button1, Button2, Button3, RichEdit1});
+    platform::FocusFrame::install(this);
 
     applyScreenGeometry();
     Edit1->setText(QStringLiteral("0"));

@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+
+#include "platform/ui/accessibility.h"
 
 namespace textaria::platform {
 
@@ -17,6 +20,21 @@ QString informationCaption() {
     return name.isEmpty() ? QStringLiteral("Textaria") : name;
 }
 
+// A message box that a screen reader announces by its caption and reads its text as the
+// description, with the focus frame of every window.
+class Box final : public QMessageBox {
+  public:
+    Box(QMessageBox::Icon icon, const QString& caption, std::string_view text,
+        QMessageBox::StandardButtons buttons, QWidget* parent)
+        : QMessageBox(icon, caption, QtUserDialogs::toDisplayText(text), buttons, parent) {
+        setObjectName(QStringLiteral("MessageBox"));
+        const QString name = caption.trimmed();
+        setAccessibleName(name.isEmpty() ? informationCaption() : name);
+        setAccessibleDescription(QtUserDialogs::toDisplayText(text).simplified());
+        FocusFrame::install(this);
+    }
+};
+
 }  // namespace
 
 QString QtUserDialogs::toDisplayText(std::string_view text) {
@@ -27,31 +45,29 @@ QString QtUserDialogs::toDisplayText(std::string_view text) {
 }
 
 void QtUserDialogs::information(std::string_view text) {
-    QMessageBox::information(parent_, informationCaption(), toDisplayText(text));
+    Box(QMessageBox::Information, informationCaption(), text, QMessageBox::Ok, parent_).exec();
 }
 
 void QtUserDialogs::informationTitled(std::string_view text, std::string_view caption) {
-    QMessageBox::information(parent_, QString::fromUtf8(caption.data(), qsizetype(caption.size())),
-                             toDisplayText(text));
+    Box(QMessageBox::Information, fromUtf8(caption), text, QMessageBox::Ok, parent_).exec();
 }
 
 void QtUserDialogs::informationAt(std::string_view text, ScreenPoint where) {
-    QMessageBox box(QMessageBox::Information, informationCaption(), toDisplayText(text),
-                    QMessageBox::Ok, parent_);
+    Box box(QMessageBox::Information, informationCaption(), text, QMessageBox::Ok, parent_);
     box.move(where.x, where.y);
     box.exec();
 }
 
 bool QtUserDialogs::askYesNo(std::string_view text, std::string_view caption) {
-    const auto answer = QMessageBox::question(parent_, toDisplayText(caption), toDisplayText(text),
-                                              QMessageBox::Yes | QMessageBox::No);
-    return answer == QMessageBox::Yes;
+    Box box(QMessageBox::Question, toDisplayText(caption), text, QMessageBox::Yes | QMessageBox::No,
+            parent_);
+    return box.exec() == QMessageBox::Yes;
 }
 
 DialogAnswer QtUserDialogs::askYesNoCancel(std::string_view text, std::string_view caption) {
-    const auto answer =
-        QMessageBox::question(parent_, toDisplayText(caption), toDisplayText(text),
-                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    Box box(QMessageBox::Question, toDisplayText(caption), text,
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    const int answer = box.exec();
     if (answer == QMessageBox::Yes) return DialogAnswer::Yes;
     if (answer == QMessageBox::No) return DialogAnswer::No;
     return DialogAnswer::Cancel;
@@ -59,11 +75,19 @@ DialogAnswer QtUserDialogs::askYesNoCancel(std::string_view text, std::string_vi
 
 std::optional<std::string> QtUserDialogs::inputBox(std::string_view title, std::string_view prompt,
                                                    std::string_view defaultText) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent_, toDisplayText(title), toDisplayText(prompt),
-                                               QLineEdit::Normal, fromUtf8(defaultText), &ok);
-    if (!ok) return std::nullopt;
-    return text.toStdString();
+    QInputDialog box(parent_);
+    box.setObjectName(QStringLiteral("InputBox"));
+    box.setWindowTitle(toDisplayText(title));
+    box.setLabelText(toDisplayText(prompt));
+    box.setInputMode(QInputDialog::TextInput);
+    box.setTextValue(fromUtf8(defaultText));
+    describeForScreenReaders(&box, title, prompt);
+    // The entry line is announced by what it asks for.
+    if (auto* line = box.findChild<QLineEdit*>())
+        describeForScreenReaders(line, toDisplayText(prompt).simplified().toStdString());
+    FocusFrame::install(&box);
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return box.textValue().toStdString();
 }
 
 }  // namespace textaria::platform

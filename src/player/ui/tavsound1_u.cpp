@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "platform/ui/accessibility.h"
 #include "platform/user_dialogs.h"
 #include "player/texts.h"
 #include "player/ui/media_qt_recorder.h"
@@ -80,6 +81,13 @@ void TForm30::FormCreate(const std::string& folder) {
     setPalette(pal);
     setAutoFillBackground(true);
 
+    platform::describeForScreenReaders(Panel2, texts::kAccessibleRecordedSeconds);
+    Button1->setAccessibleDescription(QString::fromUtf8(texts::kDescribeRecord));
+    Button2->setAccessibleDescription(QString::fromUtf8(texts::kDescribePlayStop));
+    Button3->setAccessibleDescription(QString::fromUtf8(texts::kDescribeQuit));
+    platform::chainTabOrder({Button1, Button2, Button3});
+    platform::FocusFrame::install(this);
+
     connect(Button1, &QPushButton::clicked, this, &TForm30::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TForm30::Button2Click);
     connect(Button3, &QPushButton::clicked, this, [this] { close(); });
@@ -102,6 +110,7 @@ void TForm30::setPrograms(ExternalPrograms* programs) {
 
 void TForm30::refresh() {
     Panel2->setText(QString::fromStdString(recorder_->counterText()));
+    Panel2->setAccessibleDescription(Panel2->text());
     if (recorder_->timerRunning() && !Timer1->isActive()) Timer1->start();
     if (!recorder_->timerRunning() && Timer1->isActive()) Timer1->stop();
 }

@@ -109,8 +109,7 @@ void TForm1::FormCreate() {
         dialogs_.information(message);
 
     ScaleMainWindow();
-    state_.restoreWidth = width();
-    state_.restoreHeight = height();
+    lesson::rememberRestoreSize(state_, width(), height());
 
     RichEdit1->setPlainText(QStringLiteral("\n") + QString::fromUtf8(lesson::texts::kPleaseWait));
     applyPageMargins();
@@ -206,7 +205,7 @@ bool TForm1::writeAppendedArchive() {
 }
 
 void TForm1::requestOpen(const std::string& file) {
-    state_.openFile = file;
+    if (player_) player_->requestOpen(file);
     emit openRequested(QString::fromStdString(file));
 }
 

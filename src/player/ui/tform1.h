@@ -215,6 +215,7 @@ class TForm1 : public QWidget, public PlayerView, public SlideTimer {
     bool pictureEvent(QObject* watched, QEvent* event);
     // Tells the player how large the picture area is at the window's present scale.
     void updatePictureRoom();
+    void describeControls();  // names for screen readers, tab order, focus frame
     void connectLessonLoader();
     void createHelpControls();
     void setUpKeyboard();

@@ -168,15 +168,11 @@ void TForm1::createLessonControls() {
     installEventFilter(this);
     createHelpControls();
     setUpKeyboard();
+    describeControls();
 }
 
 void TForm1::connectLessonLoader() {
     connect(this, &TForm1::firstActivation, this, [this] { player_->startAppendedLesson(); });
-    // Later starts of the program name their file while this window runs.
-    connect(this, &TForm1::openRequested, this, [this](const QString& file) {
-        if (!state_.activated) return;  // the first activation opens it
-        player_->openRequested(file.toStdString());
-    });
 }
 
 int TForm1::gapFieldIndex(QObject* object) const {

@@ -8,7 +8,6 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
-#include "player/ui/focus_ring.h"
 #include "player/ui/tform1.h"
 
 namespace textaria::player {
@@ -71,18 +70,7 @@ void TForm1::setUpKeyboard() {
         if (!child->isWindow() && gapFieldIndex(child) == 0) child->installEventFilter(this);
     RichEdit1->setTabChangesFocus(true);
     RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    // The answer fields in their order, then "Bewerten" and the other buttons as they stand.
-    QWidget* previous = RichEdit1;
-    for (QLineEdit* field : gapFields) {
-        setTabOrder(previous, field);
-        previous = field;
-    }
-    for (QPushButton* button :
-         {Button6, Button1, Button3, Button8, Button5, Button13, Button4, Button7}) {
-        setTabOrder(previous, button);
-        previous = button;
-    }
-    new FocusRing(this);
+    // The tab order and the focus frame: describeControls().
 }
 
 bool TForm1::keyEvent(QObject* watched, QKeyEvent* key) {

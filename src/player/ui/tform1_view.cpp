@@ -94,6 +94,7 @@ void TForm1::showPageText(const PageText& page, bool readingPage) {
     RichEdit1->setExtraSelections({});
     pageDocument(*RichEdit3, lessonPlainText_, page, *RichEdit1->document());
     applyPageMargins();
+    RichEdit1->setAccessibleDescription(QString::fromStdString(page.title));
     RichEdit1->setVerticalScrollBarPolicy(readingPage ? Qt::ScrollBarAlwaysOn
                                                       : Qt::ScrollBarAlwaysOff);
     scrollToTop(*RichEdit1);
@@ -120,6 +121,7 @@ void TForm1::showListPage(const std::vector<std::string>& paragraphs) {
         }
     }
     applyPageMargins();
+    RichEdit1->setAccessibleDescription(QString::fromUtf8(texts::kAccessibleListPage));
     RichEdit1->setLineWrapMode(QTextEdit::WidgetWidth);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scrollToTop(*RichEdit1);
@@ -145,6 +147,8 @@ void TForm1::showPlainText(const std::vector<std::string>& lines, bool protocolL
         cursor.insertText(QString::fromStdString(lines[i]), format);
     }
     applyPageMargins();
+    RichEdit1->setAccessibleDescription(protocolLook ? QString::fromUtf8(texts::kAccessibleProtocol)
+                                                     : QString());
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scrollToTop(*RichEdit1);
     RichEdit1->setFocus();
@@ -152,6 +156,7 @@ void TForm1::showPlainText(const std::vector<std::string>& lines, bool protocolL
 
 void TForm1::clearPageView() {
     RichEdit1->clear();
+    RichEdit1->setAccessibleDescription({});
     setViewBackground(*RichEdit1, Qt::white);
 }
 
@@ -179,10 +184,15 @@ void TForm1::focusField(int field) {
     }
 }
 
-void TForm1::setStatus(const std::string& text) { Panel1->setText(QString::fromStdString(text)); }
+void TForm1::setStatus(const std::string& text) {
+    Panel1->setText(QString::fromStdString(text));
+    // The panel is announced as "Status"; what it says is its description.
+    Panel1->setAccessibleDescription(Panel1->text());
+}
 
 void TForm1::setCounter(const std::string& text) {
     Label24->setText(QString::fromStdString(text));
+    Label24->setAccessibleDescription(Label24->text());
     Label24->setVisible(!text.empty());
 }
 
@@ -215,6 +225,8 @@ void TForm1::showSideList(SideList kind, const std::vector<std::string>& lines) 
         cursor.insertText(QString::fromStdString(lines[i]), format);
     }
     Label13->setText(QString::fromUtf8(caption).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    RichEdit2->setAccessibleName(QString::fromUtf8(
+        kind == SideList::Words ? texts::kAccessibleWordList : texts::kAccessibleAnswerList));
     RichEdit2->show();
     Panel3->show();
     Panel3->raise();

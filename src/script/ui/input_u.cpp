@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "platform/ui/accessibility.h"
 #include "script/texts.h"
 
 namespace textaria::script {
@@ -24,6 +25,7 @@ TForm27::TForm27(QWidget* parent) : QDialog(parent) {
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    platform::FocusFrame::install(this);
     setEntryLineFont(font());
 }
 
@@ -56,10 +58,12 @@ void TForm27::layoutCells(int count) {
         cell->setObjectName(QStringLiteral("Cell%1").arg(i + 1));
         cell->setFrame(false);
         cell->installEventFilter(this);
-        if (!cells.empty()) setTabOrder(cells.back(), cell);
+        platform::describeForScreenReaders(cell, texts::kAccessibleCell + std::to_string(i + 1));
         cells.push_back(cell);
     }
-    if (!cells.empty()) setTabOrder(cells.back(), Button1);
+    std::vector<QWidget*> order(cells.begin(), cells.end());
+    order.push_back(Button1);
+    platform::chainTabOrder(order);
     Button1->adjustSize();
     Label1->adjustSize();
     const int frame = StringGrid1->frameWidth();
@@ -92,8 +96,11 @@ void TForm27::prepare(const EntryRequest& request) {
     result_.reset();
     Label1->setText(QString::fromStdString(setup.prompt));
     layoutCells(setup.count);
-    for (std::size_t i = 0; i < cells.size(); ++i)
+    for (std::size_t i = 0; i < cells.size(); ++i) {
         cells[i]->setText(QString::fromStdString(setup.cells[i]));
+        // Each cell is described by the prompt under the grid.
+        cells[i]->setAccessibleDescription(Label1->text().simplified());
+    }
     if (anchor)
         if (const auto a = anchor()) {
             const DialogPosition p = entryPosition(*a);

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include "platform/ui/accessibility.h"
 #include "script/texts.h"
 #include "script/ui/input_u.h"
 
@@ -33,6 +34,8 @@ TForm28::TForm28(QWidget* parent) : QDialog(parent) {
         chosen_ = id;
         accept();
     });
+    platform::describeForScreenReaders(RadioGroup1, texts::kAccessibleChoices);
+    platform::FocusFrame::install(this);
     setEntryLineFont(font());
 }
 
@@ -83,6 +86,7 @@ void TForm28::prepare(const SelectRequest& request, DialogPosition at) {
     const int rows = (static_cast<int>(buttons.size()) + layout.columns - 1) / layout.columns;
     RadioGroup1->resize(layout.groupWidth + 2 * frame + 8, rows * rowHeight + 2 * frame + 4);
     Label1->setText(QString::fromStdString(request.prompt));
+    RadioGroup1->setAccessibleDescription(Label1->text().simplified());
     Label1->adjustSize();
     const int groupRight = RadioGroup1->x() + RadioGroup1->width();
     const int promptTop = RadioGroup1->y() + RadioGroup1->height() + 10;
