@@ -5,6 +5,11 @@ cli=$1
 fails=0
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
+# Qt warns on stderr when a session has no runtime folder; give the run one of its own.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR="$dir/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
 check() {  # check NAME EXPECTED ACTUAL
     if [ "$2" != "$3" ]; then
         echo "FAIL $1"; echo "  expected: $(printf '%q' "$2")"; echo "  actual:   $(printf '%q' "$3")"
